@@ -38,7 +38,7 @@ public slots:
     void HScroll1_Change(int value);
     void Option1_Click();   // Two Poles
     void Option2_Click();   // Three Poles
-    void IncrementOption_Click(int smallStep);  // Option3 .. Option10
+    void IncrementOption_Click(int smallStep);  // Option3 .. Option10, see resistor_handlers.cpp
 
     // lpf::DesignWindow
 public:
@@ -53,6 +53,8 @@ public:
 private:
     void BuildControls();
     void ConnectHandlers();
+    void ConnectIncrementOptions();  // resistor_handlers.cpp
+    void ApplyOrder(bool twoPoles);  // order_handlers.cpp
 
     lpf::DesignState state_;
 };
