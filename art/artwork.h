@@ -1,0 +1,13 @@
+#pragma once
+// The three pictures of the window, drawn from their layouts. Text needs a
+// QGuiApplication and LoadLetteringFonts() first.
+
+#include "raster.h"
+
+namespace lpf::art {
+
+Raster DrawTwoPoleSchematic();    // 306 x 157, black on white
+Raster DrawThreePoleSchematic();  // 402 x 147, black on white
+Raster DrawHelpSheet();           // 387 x 212, red frame, blue title, black text
+
+}  // namespace lpf::art
