@@ -13,6 +13,7 @@
 #include "control_table.h"
 #include "look.h"
 #include "picture_view.h"
+#include "scroll_bar.h"
 
 using lpf::ControlSpec;
 using lpf::Kind;
@@ -51,7 +52,7 @@ QWidget* MakeWidget(const ControlSpec& c, QWidget* container) {
         case Kind::MaskBox:
             return new QLineEdit(text, container);
         case Kind::ScrollBar:
-            return new QScrollBar(Qt::Horizontal, container);
+            return new lpf::HorizontalScrollBar(container);
         case Kind::Frame:
             return new QGroupBox(text, container);
         case Kind::OptionButton:
@@ -73,7 +74,8 @@ void Dress(QWidget* w, const ControlSpec& c) {
     w->setGeometry(lpf::Px(c.left), lpf::Px(c.top), lpf::Px(c.width), lpf::Px(c.height));
     if (c.font.face) w->setFont(lpf::MappedFont(c.font));
     w->setVisible(c.shown);
-    w->setAccessibleName(c.role ? QString::fromUtf8(c.role) : QString::fromUtf8(c.text));
+    // Captioned controls are announced by their caption, which may change.
+    if (c.role) w->setAccessibleName(QString::fromUtf8(c.role));
 
     QPalette palette = w->palette();
     const QColor back = lpf::Resolve(c.back);
