@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <variant>
 #include <vector>
@@ -160,13 +161,23 @@ TEST(Command1_Click, FailureEmptiesBoxesAndKeepsPreviousValues) {
         const char* text;
         double freq;
     } rows[] = {
-        {"0", 0.0},           {"", 0.0},
-        {"abc", 0.0},         {"-", 0.0},
-        {"0.000", 0.0},       {"1e-400", 0.0},
-        {"1e-310", 1e-310},  // text overflows
-        {"1e-320", 1e-320},  // value overflows
-        {"-1e-310", -1e-310}, {"1e400", std::numeric_limits<double>::infinity()},
-        {"1e305", 1e305},  // divisor overflows
+        // The frequency reads as zero.
+        {"0", 0.0},
+        {"", 0.0},
+        {"abc", 0.0},
+        {"-", 0.0},
+        {"0.000", 0.0},
+        {"1e-400", 0.0},
+        // Every text overflows; the values in farads are finite.
+        {"1e-310", 1e-310},
+        {"-1e-310", -1e-310},
+        // C1, C3 and C4 overflow, C2 and C5 alone would still fit: all or none.
+        {"8.66e-307", 8.66e-307},
+        // The values in farads overflow.
+        {"1e-320", 1e-320},
+        // The divisor overflows.
+        {"1e305", 1e305},
+        {"1e400", std::numeric_limits<double>::infinity()},
     };
     for (bool two : {true, false}) {
         for (const auto& row : rows) {
