@@ -69,10 +69,10 @@ class Session {
             const QString orderBefore = Checked(form_->Control<QWidget>("Frame1"));
             const QString incrementBefore = Checked(form_->Control<QWidget>("Frame2"));
             Prediction prediction;
-            const std::string action = RandomAction(prediction);
-            Remember(i, action);
+            std::string action = RandomAction(prediction);
             QCoreApplication::processEvents();
-            Observe(prediction, orderBefore, incrementBefore);
+            action += Observe(prediction, orderBefore, incrementBefore);
+            Remember(i, action);
             if (!CheckNow(i, action)) return false;
         }
         return true;
@@ -248,7 +248,7 @@ class Session {
             if (form_->Control<QWidget>(name)->isVisible()) shown.push_back(name);
         const char* name = shown[static_cast<std::size_t>(Uniform(rng_, 0, shown.size() - 1))];
         auto* box = form_->Control<QLineEdit>(name);
-        const TypedText t = RandomTypedText(rng_);
+        const TypedText t = RandomTypedText(rng_, box == form_->Control<QLineEdit>("Text5"));
         const QString typed = QString::fromStdString(t.text);
         const bool append = Chance(rng_, 0.2) && box->text().size() < 1000;
         QString* expected = UserTextOf(model_, QString::fromLatin1(name));
@@ -347,7 +347,10 @@ class Session {
         return {};
     }
 
-    void Observe(const Prediction& p, const QString& orderBefore, const QString& incrementBefore) {
+    // Applies to the model what the action turned out to do; returns the
+    // texts Design wrote, for the record.
+    std::string Observe(const Prediction& p, const QString& orderBefore,
+                        const QString& incrementBefore) {
         if (clicks_.count("Command2")) problems_ << QStringLiteral("the run pressed EXIT");
         int total = 0;
         for (const auto& [name, count] : clicks_) total += count;
@@ -362,11 +365,19 @@ class Session {
         const QString increment = Checked(frame2);
         if (increment != incrementBefore && p.selects == frame2) model_.incrementOption = increment;
 
-        if (clicks_.count("Command1")) problems_ << model_.Design(*form_);
+        std::string written;
+        if (clicks_.count("Command1")) {
+            problems_ << model_.Design(*form_);
+            written = " -> Design wrote";
+            for (const char* box : {"Text2", "Text3", "Text4"})
+                if (form_->Control<QWidget>(box)->isVisible())
+                    written += " [" + form_->Control<QLineEdit>(box)->text().toStdString() + "]";
+        }
         if (clicks_.count("Command4")) model_.Reset();
         if (clicks_.count("Command5")) model_.Help();
         if (clicks_.count("Command6")) model_.Close();
         if (p.settled) model_.Settle(*p.settled);
+        return written;
     }
 
     bool CheckMidDrag(const std::string& what) {

@@ -105,7 +105,8 @@ bool Chance(Rng& rng, double p) {
     return std::uniform_real_distribution<double>(0, 1)(rng) < p;
 }
 
-TypedText RandomTypedText(Rng& rng) {
+TypedText RandomTypedText(Rng& rng, bool mostlyNumbers) {
+    if (mostlyNumbers && Chance(rng, 0.5)) return KnownNumber(rng);
     const int kind = Uniform(rng, 0, 99);
     if (kind < 45) return KnownNumber(rng);
     if (kind < 55)

@@ -23,7 +23,8 @@ struct TypedText {
 // E, e or D, signs, inner blanks, "&H" and "&O", trailing units), texts that
 // read as zero, values at the edges of the double range, and junk: letters,
 // commas, periods, signs, 200-character strings, the empty text.
-TypedText RandomTypedText(Rng& rng);
+// A frequency box gets mostly numbers, so that most Design clicks compute.
+TypedText RandomTypedText(Rng& rng, bool mostlyNumbers = false);
 
 // Printable, with the first characters only when the text is long.
 std::string Shorten(const std::string& text);
