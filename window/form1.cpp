@@ -97,6 +97,13 @@ void Dress(QWidget* w, const ControlSpec& c) {
         case Kind::PushButton:
             if (back.isValid()) w->setStyleSheet(ColouredFaceStyle(back));
             break;
+        case Kind::Frame:
+            // The etched line runs through the middle of the title, so the
+            // options just below it never cover it.
+            w->setStyleSheet(QStringLiteral(
+                "QGroupBox { border: 2px groove palette(mid); margin-top: 0.5em; }"
+                "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+            break;
         case Kind::PictureBox:
             w->setEnabled(false);  // the help sheet takes no mouse or keyboard input
             break;
