@@ -74,4 +74,19 @@ for i in $(seq "$runs"); do
     fi
 done
 
-python3 bench/report.py "$out/calculation.json" "$out/click.json" "$out/startup.txt"
+# Instructions executed by the whole process (start, first draw, close), which
+# unlike wall time do not depend on what else the machine is doing.
+touch "$out/instructions.txt"
+if command -v valgrind >/dev/null; then
+    echo "Instruction counts under callgrind..." >&2
+    for pair in minimal_window:build-bench/bench/minimal_window lowpass:build-bench/lowpass; do
+        name="${pair%%:*}"
+        "$probe" valgrind --tool=callgrind --callgrind-out-file="$out/callgrind.$name" \
+            "${pair#*:}" >/dev/null 2>>"$out/probe.log"
+        printf '%s %s\n' "$name" "$(sed -n 's/^summary: //p' "$out/callgrind.$name")" \
+            >>"$out/instructions.txt"
+    done
+fi
+
+python3 bench/report.py "$out/calculation.json" "$out/click.json" "$out/startup.txt" \
+    "$out/instructions.txt"

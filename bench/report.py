@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
 """Prints the benchmark table from the files bench.sh collected.
 
-usage: report.py CALCULATION_JSON CLICK_JSON STARTUP_TSV
+usage: report.py CALCULATION_JSON CLICK_JSON STARTUP_TXT INSTRUCTIONS_TXT
 
 The JSON files are Google Benchmark output with repetitions; each repetition
-is one sample. STARTUP_TSV has one line per launch: program, map_ms, draw_ms,
-rss_kb (from startup_probe).
+is one sample. STARTUP_TXT has one line per launch: program, map_ms, draw_ms,
+rss_kb (from startup_probe). INSTRUCTIONS_TXT has one line per program:
+program, instructions executed (callgrind); it may be empty.
 """
 import json
 import statistics
@@ -83,6 +84,18 @@ def main():
     extra = (statistics.median(r[2] for r in prog) - base_rss) / 1024
     add("peak memory, lowpass", [r[2] for r in prog], mib,
         f"{extra:+.1f} MiB, goal <= +5 MiB: " + ("met" if extra <= 5 else "MISSED"))
+
+    counts = {}
+    with open(sys.argv[4]) as f:
+        for line in f:
+            program, instructions = line.split()
+            counts[program] = int(instructions)
+    if "minimal_window" in counts and "lowpass" in counts:
+        mega = lambda v: f"{v / 1e6:.1f} M"
+        rows.append(("instructions, minimal window", mega(counts["minimal_window"]), "", "",
+                     "reference (one run)"))
+        rows.append(("instructions, lowpass", mega(counts["lowpass"]), "", "",
+                     f"ratio {counts['lowpass'] / counts['minimal_window']:.2f}x (info)"))
 
     headers = ("benchmark", "median", "min", "max", "ratio / goal")
     widths = [max(len(str(r[i])) for r in rows + [headers]) for i in range(5)]
