@@ -44,9 +44,18 @@ std::string At(QPoint p) {
 
 // What an action should do beyond what the model observes by itself.
 struct Prediction {
-    std::optional<int> settled;  // the scroll bar's position once it settles
-    QWidget* selects = nullptr;  // the option group the user may change
+    std::optional<int> settled;             // the scroll bar's position once it settles
+    QWidget* selects = nullptr;             // the option group the user may change
+    std::optional<QString> focus;           // where Tab or Shift+Tab lands
+    QRadioButton* clickedOption = nullptr;  // a click anywhere on it selects it
 };
+
+// The controls that take the focus, in the order of their tab positions. A
+// stop is one that is shown and, for an option button, selected.
+const char* const kTabWalk[] = {"Option2", "Command2", "Option1", "Command1", "Text1",    "Text2",
+                                "Text3",   "HScroll1", "Option3", "Option4",  "Option5",  "Option6",
+                                "Option7", "Option8",  "Option9", "Option10", "Command4", "Text4",
+                                "Text5",   "Command5", "Command6"};
 
 class Session {
   public:
@@ -174,7 +183,10 @@ class Session {
         if (IsExit(target)) return "no click (EXIT at " + At(onForm) + ")";
         const QPoint local = target->mapFrom(form_.get(), onForm);
         if (target == bar_) p.settled = BarClick(local);
-        if (qobject_cast<QRadioButton*>(target)) p.selects = target->parentWidget();
+        if (auto* option = qobject_cast<QRadioButton*>(target)) {
+            p.selects = target->parentWidget();
+            p.clickedOption = option;
+        }
         QTest::mouseClick(target, Qt::LeftButton, {}, local);
         return "click " + At(onForm) + " on " + Name(target);
     }
@@ -206,6 +218,21 @@ class Session {
         return std::string(name) + ": " + ClickAt(point, p);
     }
 
+    std::optional<QString> NextTabStop(const QWidget* from, Qt::Key key) const {
+        const int n = static_cast<int>(std::size(kTabWalk));
+        int at = -1;
+        for (int i = 0; i < n; ++i)
+            if (from->objectName() == QLatin1String(kTabWalk[i])) at = i;
+        if (at < 0) return std::nullopt;
+        const int direction = key == Qt::Key_Tab ? 1 : n - 1;
+        for (int k = 1; k < n; ++k) {
+            const QWidget* w = form_->Control<QWidget>(kTabWalk[(at + k * direction) % n]);
+            const auto* option = qobject_cast<const QRadioButton*>(w);
+            if (w->isVisible() && (!option || option->isChecked())) return w->objectName();
+        }
+        return std::nullopt;
+    }
+
     std::string PressKey(Prediction& p) {
         static constexpr Qt::Key kKeys[] = {Qt::Key_Left,   Qt::Key_Right,   Qt::Key_Up,
                                             Qt::Key_Down,   Qt::Key_Tab,     Qt::Key_Backtab,
@@ -218,6 +245,7 @@ class Session {
         const Qt::KeyboardModifiers modifiers =
             key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
 
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) p.focus = NextTabStop(target, key);
         if (target == bar_) p.settled = BarKey(key);
         if (qobject_cast<QRadioButton*>(target)) p.selects = target->parentWidget();
         auto* box = qobject_cast<QLineEdit*>(target);
@@ -365,6 +393,10 @@ class Session {
         const QString increment = Checked(frame2);
         if (increment != incrementBefore && p.selects == frame2) model_.incrementOption = increment;
 
+        if (p.clickedOption && !p.clickedOption->isChecked())
+            problems_ << QStringLiteral("a click inside %1 left it unselected")
+                             .arg(p.clickedOption->objectName());
+
         std::string written;
         if (clicks_.count("Command1")) {
             problems_ << model_.Design(*form_);
@@ -377,6 +409,13 @@ class Session {
         if (clicks_.count("Command5")) model_.Help();
         if (clicks_.count("Command6")) model_.Close();
         if (p.settled) model_.Settle(*p.settled);
+        if (p.focus) {
+            const QWidget* focus = QApplication::focusWidget();
+            if (!focus || focus->objectName() != *p.focus)
+                problems_ << QStringLiteral("the Tab walk went to %1, expected %2")
+                                 .arg(focus ? focus->objectName() : QStringLiteral("nothing"),
+                                      *p.focus);
+        }
         return written;
     }
 

@@ -294,6 +294,11 @@ QStringList WindowModel::Check(const Form1& form) const {
         expect(focus->focusPolicy() != Qt::NoFocus,
                QStringLiteral("the focus is on %1, which takes no focus").arg(focus->objectName()));
     }
+    // Focus and selection go together inside an option group.
+    if (const auto* option = qobject_cast<const QRadioButton*>(focus))
+        expect(
+            option->isChecked(),
+            QStringLiteral("the focus is on %1, which is not selected").arg(option->objectName()));
     if (focusOnText1)
         expect(focus == form.Control<QWidget>("Text1"),
                QStringLiteral("after Close the focus is on %1, not Text1")
