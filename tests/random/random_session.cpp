@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QWheelEvent>
 #include <algorithm>
 #include <deque>
 #include <map>
@@ -48,6 +49,7 @@ struct Prediction {
     QWidget* selects = nullptr;             // the option group the user may change
     std::optional<QString> focus;           // where Tab or Shift+Tab lands
     QRadioButton* clickedOption = nullptr;  // a click anywhere on it selects it
+    bool barMovedByUser = false;            // settles wherever the wheel left it
 };
 
 // The controls that take the focus, in the order of their tab positions. A
@@ -295,6 +297,19 @@ class Session {
         return std::string(append ? "append " : "type ") + Shorten(t.text) + " into " + name;
     }
 
+    // A turn of the mouse wheel over whatever lies on top at a point.
+    std::string Wheel(Prediction& p) {
+        const QPoint onForm = RandomPointIn(Chance(rng_, 0.5) ? RectOnForm(bar_) : form_->rect());
+        QWidget* target = TopAt(onForm);
+        const QPoint local = target->mapFrom(form_.get(), onForm);
+        const int notches = Uniform(rng_, -3, 3);
+        p.barMovedByUser = target == bar_;
+        QWheelEvent wheel(local, target->mapToGlobal(local), QPoint(), QPoint(0, notches * 120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(target, &wheel);
+        return "wheel " + std::to_string(notches) + " at " + At(onForm) + " on " + Name(target);
+    }
+
     std::string ScrollBarAction(Prediction& p) {
         switch (Uniform(rng_, 0, 5)) {
             case 0:
@@ -361,7 +376,8 @@ class Session {
         if (r < 30) return ClickControl(p);
         if (r < 50) return PressKey(p);
         if (r < 64) return TypeText(p);
-        if (r < 76) return ScrollBarAction(p);
+        if (r < 74) return ScrollBarAction(p);
+        if (r < 76) return Wheel(p);
         static const char* const kNamed[] = {"Command4", "Command5", "Command6",
                                              "Command1", "Option1",  "Option2"};
         return ClickNamed(kNamed[Uniform(rng_, 0, 5)], p);
@@ -409,6 +425,7 @@ class Session {
         if (clicks_.count("Command5")) model_.Help();
         if (clicks_.count("Command6")) model_.Close();
         if (p.settled) model_.Settle(*p.settled);
+        if (p.barMovedByUser) model_.Settle(bar_->value());
         if (p.focus) {
             const QWidget* focus = QApplication::focusWidget();
             if (!focus || focus->objectName() != *p.focus)
