@@ -8,13 +8,20 @@
 // How "drawn" is observed: the root window is painted a colour no program
 // here uses (magenta), so a freshly mapped window whose toolkit has not drawn
 // yet still shows magenta (a window with no background of its own shows what
-// lies beneath it). The probe watches the root for the first top-level window
-// to be mapped, then follows the window's DAMAGE events; after each one it
-// reads the whole client area back and calls the window drawn once no pixel
-// is magenta any more. The time is taken when that DAMAGE event arrived. The
-// probe then closes the window as a window manager would (WM_DELETE_WINDOW),
-// waits for the process to end and reads its peak resident set from wait4().
+// lies beneath it). Every top-level window the program creates gets a DAMAGE
+// object, which reports each drawing into it with the X server's timestamp.
+// Once the first top-level window is mapped, the probe reads its whole client
+// area back after each batch of damage and calls it drawn when no pixel is
+// magenta any more. draw_ms is the server time of the last drawing before that
+// read-back, counted from a server timestamp taken just before fork(): the
+// X server's clock, not the probe's, so the probe being scheduled late under
+// load does not add to it. map_ms, when the probe saw the window mapped, is
+// the probe's own clock and only indicative.
+// The probe then closes the window as a window manager would
+// (WM_DELETE_WINDOW), waits for the process to end and reads its peak
+// resident set from wait4().
 
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
@@ -39,6 +46,16 @@ constexpr int kExitTimeoutMs = 5000;
 
 double MsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// The X server's current time in milliseconds: a property change on a window
+// of our own comes back with the server's timestamp.
+Time ServerNow(Display* dpy, Window stamp) {
+    const Atom atom = XInternAtom(dpy, "STARTUP_PROBE_STAMP", False);
+    XChangeProperty(dpy, stamp, atom, XA_STRING, 8, PropModeReplace, nullptr, 0);
+    XEvent ev;
+    XWindowEvent(dpy, stamp, PropertyChangeMask, &ev);
+    return ev.xproperty.time;
 }
 
 // A window may vanish between an event and the request that follows it.
@@ -144,10 +161,15 @@ int main(int argc, char** argv) {
     XAllocNamedColor(dpy, DefaultColormap(dpy, DefaultScreen(dpy)), "magenta", &magenta, &exact);
     XSetWindowBackground(dpy, root, magenta.pixel);
     XClearWindow(dpy, root);
+    XSetWindowAttributes stampAttr{};
+    stampAttr.event_mask = PropertyChangeMask;
+    const Window stamp = XCreateWindow(dpy, root, -10, -10, 1, 1, 0, CopyFromParent, InputOnly,
+                                       CopyFromParent, CWEventMask, &stampAttr);
     XSelectInput(dpy, root, SubstructureNotifyMask);
     XSync(dpy, False);
 
     const auto start = Clock::now();
+    const Time startServer = ServerNow(dpy, stamp);
     const pid_t pid = fork();
     if (pid < 0) {
         std::perror("fork");
@@ -162,22 +184,51 @@ int main(int argc, char** argv) {
 
     const auto deadline = start + std::chrono::milliseconds(kDrawTimeoutMs);
     Window win = 0;
-    Damage damage = 0;
     double mapMs = -1, drawMs = -1;
+    Time lastDrawing = 0;  // server time of the latest drawing into win seen so far
+    bool drawnSinceCheck = false;
+    bool checkedAtMap = false;
     XEvent ev;
     while (drawMs < 0 && NextEvent(dpy, &ev, deadline)) {
-        const double now = MsSince(start);
-        if (ev.type == MapNotify && win == 0 && ev.xmap.event == root &&
-            !ev.xmap.override_redirect) {
+        if (ev.type == CreateNotify && ev.xcreatewindow.parent == root &&
+            ev.xcreatewindow.window != stamp && !ev.xcreatewindow.override_redirect) {
+            // Before the window can be mapped and drawn; an input-only window
+            // refuses and the error is ignored.
+            XDamageCreate(dpy, ev.xcreatewindow.window, XDamageReportRawRectangles);
+        } else if (ev.type == MapNotify && win == 0 && ev.xmap.event == root &&
+                   !ev.xmap.override_redirect) {
             win = ev.xmap.window;
-            mapMs = now;
-            damage = XDamageCreate(dpy, win, XDamageReportNonEmpty);
-            XSync(dpy, False);
-            // Drawing done before the damage object existed reports nothing.
-            if (FullyDrawn(dpy, win, magenta.pixel)) drawMs = now;
-        } else if (ev.type == damageEvent + XDamageNotify && win != 0) {
-            XDamageSubtract(dpy, damage, None, None);
-            if (FullyDrawn(dpy, win, magenta.pixel)) drawMs = now;
+            mapMs = MsSince(start);
+        } else if (ev.type == damageEvent + XDamageNotify) {
+            const auto& d = reinterpret_cast<const XDamageNotifyEvent&>(ev);
+            if (win != 0 && d.drawable == win) {
+                lastDrawing = d.timestamp;
+                drawnSinceCheck = true;
+            }
+        }
+        // Read the picture back once the queued events are handled: when the
+        // window has just been mapped, and after each batch of drawing.
+        if (win != 0 && (drawnSinceCheck || !checkedAtMap) && XPending(dpy) == 0) {
+            checkedAtMap = true;
+            drawnSinceCheck = false;
+            const unsigned long readSerial = NextRequest(dpy);
+            if (FullyDrawn(dpy, win, magenta.pixel)) {
+                // Drawing the server did before the read-back may still be
+                // queued: its events carry an earlier request serial.
+                XEvent more;
+                while (XCheckTypedEvent(dpy, damageEvent + XDamageNotify, &more)) {
+                    const auto& d = reinterpret_cast<const XDamageNotifyEvent&>(more);
+                    if (d.drawable == win && d.serial < readSerial) lastDrawing = d.timestamp;
+                }
+                if (lastDrawing == 0) {
+                    // The drawing happened before the damage object existed
+                    // (the probe fell far behind): now is an upper bound.
+                    lastDrawing = ServerNow(dpy, stamp);
+                    std::fprintf(stderr,
+                                 "startup_probe: drawing not seen, draw_ms is an upper bound\n");
+                }
+                drawMs = static_cast<double>(static_cast<Time>(lastDrawing - startServer));
+            }
         }
     }
 
