@@ -12,7 +12,7 @@ runs="${RUNS:-20}"
 
 ./scripts/ensure-deps.sh
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-bench -j2 --target lowpass minimal_window startup_probe \
+cmake --build build-bench -j2 --target lowpass minimal_window text_window startup_probe \
     bench_calculation bench_design_click >/dev/null
 
 out="$(mktemp -d)"
@@ -63,6 +63,7 @@ echo "Start-up, $runs launches of each..." >&2
 # One launch of each first, not counted: it fills the font and file caches.
 "$probe" build-bench/bench/minimal_window >/dev/null 2>>"$out/probe.log"
 "$probe" build-bench/lowpass >/dev/null 2>>"$out/probe.log"
+"$probe" build-bench/bench/text_window >/dev/null 2>>"$out/probe.log"
 for i in $(seq "$runs"); do
     # Which one goes first alternates too, so neither always runs second.
     if [ $((i % 2)) -eq 1 ]; then
@@ -72,6 +73,8 @@ for i in $(seq "$runs"); do
         launch lowpass build-bench/lowpass
         launch minimal_window build-bench/bench/minimal_window
     fi
+    # The window with one line of text, for reference only.
+    launch text_window build-bench/bench/text_window
 done
 
 # Instructions executed by the whole process (start, first draw, close), which
@@ -79,7 +82,8 @@ done
 touch "$out/instructions.txt"
 if command -v valgrind >/dev/null; then
     echo "Instruction counts under callgrind..." >&2
-    for pair in minimal_window:build-bench/bench/minimal_window lowpass:build-bench/lowpass; do
+    for pair in minimal_window:build-bench/bench/minimal_window lowpass:build-bench/lowpass \
+        text_window:build-bench/bench/text_window; do
         name="${pair%%:*}"
         "$probe" valgrind --tool=callgrind --callgrind-out-file="$out/callgrind.$name" \
             "${pair#*:}" >/dev/null 2>>"$out/probe.log"
