@@ -33,6 +33,16 @@ bool TakesFocus(Kind kind) {
            kind == Kind::OptionButton;
 }
 
+// An option button answers a click anywhere in its rectangle, not only on its
+// mark and caption, so a click that focuses it always selects it too.
+class OptionButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
 QString ColouredFaceStyle(const QColor& face) {
     // A style sheet face shows exactly the colour asked for; the bevel is
     // drawn in shades of the same colour.
@@ -56,7 +66,7 @@ QWidget* MakeWidget(const ControlSpec& c, QWidget* container) {
         case Kind::Frame:
             return new QGroupBox(text, container);
         case Kind::OptionButton:
-            return new QRadioButton(text, container);
+            return new OptionButton(text, container);
         case Kind::Label:
             return new QLabel(text, container);
         case Kind::Image:

@@ -1,5 +1,6 @@
 // The resistor selector: scroll bar, increment options, Text1 and Reset.
 
+#include <QApplication>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
@@ -61,6 +62,16 @@ private slots:
         QCOMPARE(bar()->value(), start);  // choosing a step does not move the bar
         clickArrow(right ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine);
         expectResistor(expected);
+    }
+
+    void aClickAnywhereInAnOptionSelectsIt() {
+        // Right of the caption "5", inside the option's 41-pixel rectangle.
+        QTest::mouseClick(form->Control<QWidget>("Option4"), Qt::LeftButton, {}, QPoint(38, 8));
+        QVERIFY(form->Control<QRadioButton>("Option4")->isChecked());
+        QCOMPARE(bar()->singleStep(), 5);
+        Click(*form, "Command4");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option3"));
     }
 
     void troughAndKeysMoveTheBar() {
