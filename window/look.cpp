@@ -44,6 +44,9 @@ QPalette StandardPalette() {
 void PrepareApplication(QApplication& app) {
     app.setStyle(QStringLiteral("Fusion"));
     app.setPalette(StandardPalette());
+    // Every control starts out in the window font, so none is first laid out
+    // in a face the window never shows.
+    app.setFont(WindowFontOf());
 }
 
 QFont MappedFont(const FontSpec& spec) {
