@@ -157,8 +157,10 @@ def start_program(lowpass):
         env.pop(scaling, None)
     log = open("lowpass.log", "a")  # all three runs; emptied at the start
     app = spawn([lowpass], env=env, stdout=log, stderr=log)
-    wid = int(tool("xdotool", "search", "--sync", "--onlyvisible", "--name", TITLE_PATTERN)
-              .split()[0])
+    # By process as well as by title: the X server may still hold the window
+    # of the run before for a moment after that program has ended.
+    wid = int(tool("xdotool", "search", "--sync", "--onlyvisible", "--pid", str(app.pid),
+                   "--name", TITLE_PATTERN).split()[0])
     # Without a window manager nobody gives the new window the keyboard
     # focus; do what one would do on map.
     tool("xdotool", "windowfocus", "--sync", str(wid))
@@ -363,7 +365,7 @@ def send_close_box(wid):
         event = protocol.event.ClientMessage(window=w, client_type=protocols,
                                              data=(32, [delete, X.CurrentTime, 0, 0, 0]))
         w.send_event(event, event_mask=X.NoEventMask)
-        d.flush()
+        d.sync()  # a round trip: the message is in before the connection closes
     finally:
         d.close()
 
