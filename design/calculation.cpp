@@ -28,8 +28,8 @@ struct Decimal15 {
 
 Decimal15 RoundTo15(double magnitude) {
     char buf[64];
-    auto [end, ec] = std::to_chars(buf, buf + sizeof buf, magnitude,
-                                   std::chars_format::scientific, 14);
+    auto [end, ec] =
+        std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 14);
     std::string_view text(buf, end - buf);  // "d.dddddddddddddde+XX"
     const auto e = text.find('e');
     Decimal15 d;

@@ -13,8 +13,8 @@ namespace {
 // All of them or none: a partial set of values would mislead.
 template <std::size_t N>
 void DesignOrder(DesignState& state, DesignWindow& window,
-                 const std::array<double, N>& coefficients,
-                 const std::array<double*, N>& stored, const std::array<ResultBox, N>& boxes) {
+                 const std::array<double, N>& coefficients, const std::array<double*, N>& stored,
+                 const std::array<ResultBox, N>& boxes) {
     const double freq = AsDouble(state.Freq);
     std::array<double, N> farads{};
     std::array<std::string, N> texts{};

@@ -11,7 +11,7 @@ enum class ResultBox { Text2, Text3, Text4 };
 
 // What the Design command reads from and writes to the window.
 class DesignWindow {
-public:
+  public:
     virtual ~DesignWindow() = default;
     virtual std::string FrequencyText() const = 0;  // Text5
     virtual bool TwoPolesSelected() const = 0;      // Option1

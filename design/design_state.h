@@ -15,9 +15,9 @@ inline constexpr double PiVal = 3.141592654;
 using FrequencyValue = std::variant<std::int16_t, double>;
 
 struct DesignState {
-    FrequencyValue Freq = std::int16_t{1000};  // hertz
-    std::int16_t Rval = 1000;                  // ohms, the scroll bar's position
-    double PiVal = 0.0;                        // set on each Design
+    FrequencyValue Freq = std::int16_t{1000};       // hertz
+    std::int16_t Rval = 1000;                       // ohms, the scroll bar's position
+    double PiVal = 0.0;                             // set on each Design
     double C1 = 0, C2 = 0, C3 = 0, C4 = 0, C5 = 0;  // farads
 };
 

@@ -17,7 +17,9 @@ namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int DigitValue(char c) {
     if (IsDigit(c)) return c - '0';
@@ -53,8 +55,8 @@ double ParseWholeNumber(std::string_view text, int base) {
     hex.erase(0, std::min(hex.find_first_not_of('0'), hex.size()));
     if (hex.empty()) return 0.0;
     double value = 0.0;
-    const auto [ptr, ec] = std::from_chars(hex.data(), hex.data() + hex.size(), value,
-                                           std::chars_format::hex);
+    const auto [ptr, ec] =
+        std::from_chars(hex.data(), hex.data() + hex.size(), value, std::chars_format::hex);
     return ec == std::errc::result_out_of_range ? kInfinity : value;
 }
 
@@ -104,8 +106,8 @@ double ParseDecimal(std::string_view s) {
     if (leadExponent > 400) return sign * kInfinity;
     if (leadExponent < -400) return sign * 0.0;
 
-    std::string normalized = "0." + digits.substr(firstSignificant) + "e" +
-                             std::to_string(leadExponent + 1);
+    std::string normalized =
+        "0." + digits.substr(firstSignificant) + "e" + std::to_string(leadExponent + 1);
     double value = 0.0;
     const auto [ptr, ec] =
         std::from_chars(normalized.data(), normalized.data() + normalized.size(), value);

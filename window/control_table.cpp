@@ -67,6 +67,8 @@ constexpr ControlSpec kControls[] = {
 
 }  // namespace
 
-std::span<const ControlSpec> ControlTable() { return kControls; }
+std::span<const ControlSpec> ControlTable() {
+    return kControls;
+}
 
 }  // namespace lpf

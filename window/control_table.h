@@ -11,7 +11,17 @@ namespace lpf {
 // MaskBox is a text box holding only blanks, laid over a schematic's credit
 // line; it is never edited and never takes the focus, so it always shows as a
 // plain white area.
-enum class Kind { PushButton, PictureBox, TextBox, MaskBox, ScrollBar, Frame, OptionButton, Image, Label };
+enum class Kind {
+    PushButton,
+    PictureBox,
+    TextBox,
+    MaskBox,
+    ScrollBar,
+    Frame,
+    OptionButton,
+    Image,
+    Label
+};
 
 // A colour as the window's design names it: a plain RGB value, one of the
 // desktop scheme's numbered colours, or the kind's usual colour.
@@ -20,8 +30,12 @@ struct Colour {
     Source source = Source::KindDefault;
     int value = 0;  // 0xRRGGBB, or the system colour's number
 };
-constexpr Colour Rgb(int r, int g, int b) { return {Colour::Source::Rgb, r << 16 | g << 8 | b}; }
-constexpr Colour Sys(int index) { return {Colour::Source::System, index}; }
+constexpr Colour Rgb(int r, int g, int b) {
+    return {Colour::Source::Rgb, r << 16 | g << 8 | b};
+}
+constexpr Colour Sys(int index) {
+    return {Colour::Source::System, index};
+}
 constexpr Colour Usual{};
 
 // A font by the face the design names, in points at 96 dpi; no face means
@@ -36,15 +50,15 @@ constexpr FontSpec WindowFont{};
 struct ControlSpec {
     const char* name;
     Kind kind;
-    const char* container;  // nullptr: directly on the window
-    const char* text;       // caption or text; for pictures, the embedded bitmap
+    const char* container;         // nullptr: directly on the window
+    const char* text;              // caption or text; for pictures, the embedded bitmap
     int left, top, width, height;  // twips
     FontSpec font;
     Colour back;
     Colour fore;
-    bool shown;    // visibility the control is created with
-    int tab;       // position in the Tab walk; -1: none
-    bool checked;  // option buttons: selected by design
+    bool shown;        // visibility the control is created with
+    int tab;           // position in the Tab walk; -1: none
+    bool checked;      // option buttons: selected by design
     const char* role;  // what a screen reader announces where the text says nothing
 };
 
@@ -57,7 +71,9 @@ struct ScrollBarDesign {
 inline constexpr ScrollBarDesign kHScroll1{1000, 10000, 1000, 1, 1};
 
 // A colour number as the platform writes it: red in the low byte.
-constexpr Colour ColourNumber(int n) { return Rgb(n & 0xFF, n >> 8 & 0xFF, n >> 16 & 0xFF); }
+constexpr Colour ColourNumber(int n) {
+    return Rgb(n & 0xFF, n >> 8 & 0xFF, n >> 16 & 0xFF);
+}
 
 // The normalized caption of each order, with the coefficients of the table.
 inline constexpr const char* kSecondOrderCaption =
@@ -66,6 +82,8 @@ inline constexpr const char* kThirdOrderCaption =
     "Normalized 3rd order LPF C3 = 3.546, C4 = 1.392, and C5 = 0.2024.";
 
 // Pixels from twips at 96 dpi.
-constexpr int Px(int twips) { return twips / 15; }
+constexpr int Px(int twips) {
+    return twips / 15;
+}
 
 }  // namespace lpf

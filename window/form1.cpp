@@ -26,7 +26,9 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
 
 // Labels and pictures are painted on the window's own surface in the design,
 // so they lie beneath every other control whatever their place in the table.
-bool DrawnOnWindowSurface(Kind kind) { return kind == Kind::Label || kind == Kind::Image; }
+bool DrawnOnWindowSurface(Kind kind) {
+    return kind == Kind::Label || kind == Kind::Image;
+}
 
 bool TakesFocus(Kind kind) {
     return kind == Kind::PushButton || kind == Kind::TextBox || kind == Kind::ScrollBar ||
@@ -36,10 +38,10 @@ bool TakesFocus(Kind kind) {
 // An option button answers a click anywhere in its rectangle, not only on its
 // mark and caption, so a click that focuses it always selects it too.
 class OptionButton : public QRadioButton {
-public:
+  public:
     using QRadioButton::QRadioButton;
 
-protected:
+  protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
@@ -72,7 +74,7 @@ QWidget* MakeWidget(const ControlSpec& c, QWidget* container) {
         case Kind::Image:
         case Kind::PictureBox: {
             auto* view = new lpf::PictureView(container);
-            view->setPicture(QPixmap(text));
+            view->setPicture(lpf::ReadPicture(text));
             return view;
         }
     }
@@ -90,8 +92,8 @@ void Dress(QWidget* w, const ControlSpec& c) {
     QPalette palette = w->palette();
     const QColor back = lpf::Resolve(c.back);
     QColor fore = lpf::Resolve(c.fore);
-    const bool captioned = c.kind == Kind::Label || c.kind == Kind::Frame ||
-                           c.kind == Kind::OptionButton;
+    const bool captioned =
+        c.kind == Kind::Label || c.kind == Kind::Frame || c.kind == Kind::OptionButton;
     if (!fore.isValid() && captioned) fore = lpf::Resolve(lpf::Sys(18));  // button text
     if (back.isValid() && c.kind != Kind::PushButton) {
         palette.setColor(QPalette::Window, back);
@@ -234,7 +236,9 @@ void Form1::Form_Load() {
     Control<QLabel>("Label3")->setText(QString::fromLatin1(lpf::kThirdOrderCaption));
 }
 
-void Form1::Command1_Click() { lpf::Command1_Click(state_, *this); }
+void Form1::Command1_Click() {
+    lpf::Command1_Click(state_, *this);
+}
 
 // What the Design command reads from and writes to the window.
 
@@ -242,27 +246,38 @@ std::string Form1::FrequencyText() const {
     return Control<QLineEdit>("Text5")->text().toStdString();
 }
 
-bool Form1::TwoPolesSelected() const { return Control<QRadioButton>("Option1")->isChecked(); }
+bool Form1::TwoPolesSelected() const {
+    return Control<QRadioButton>("Option1")->isChecked();
+}
 
-bool Form1::ThreePolesSelected() const { return Control<QRadioButton>("Option2")->isChecked(); }
+bool Form1::ThreePolesSelected() const {
+    return Control<QRadioButton>("Option2")->isChecked();
+}
 
 char Form1::DecimalSeparator() const {
     const QString point = QLocale().decimalPoint();
     return point.size() == 1 && point[0].unicode() < 0x80 ? point[0].toLatin1() : '.';
 }
 
-void Form1::HideRefreshPrompt() { Control<QWidget>("Label20")->hide(); }
+void Form1::HideRefreshPrompt() {
+    Control<QWidget>("Label20")->hide();
+}
 
 static const char* ResultBoxName(lpf::ResultBox box) {
     switch (box) {
-        case lpf::ResultBox::Text2: return "Text2";
-        case lpf::ResultBox::Text3: return "Text3";
-        case lpf::ResultBox::Text4: return "Text4";
+        case lpf::ResultBox::Text2:
+            return "Text2";
+        case lpf::ResultBox::Text3:
+            return "Text3";
+        case lpf::ResultBox::Text4:
+            return "Text4";
     }
     return "";
 }
 
-void Form1::ShowResultBox(lpf::ResultBox box) { Control<QWidget>(ResultBoxName(box))->show(); }
+void Form1::ShowResultBox(lpf::ResultBox box) {
+    Control<QWidget>(ResultBoxName(box))->show();
+}
 
 void Form1::SetResultText(lpf::ResultBox box, const std::string& text) {
     Control<QLineEdit>(ResultBoxName(box))->setText(QString::fromStdString(text));

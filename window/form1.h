@@ -17,7 +17,7 @@ class QScrollBar;
 
 class Form1 : public QWidget, public lpf::DesignWindow {
     Q_OBJECT
-public:
+  public:
     explicit Form1(QWidget* parent = nullptr);
 
     lpf::DesignState& State() { return state_; }
@@ -28,7 +28,7 @@ public:
         return findChild<T*>(QString::fromLatin1(name));
     }
 
-public slots:
+  public slots:
     void Form_Load();
     void Command1_Click();  // Design
     void Command2_Click();  // EXIT
@@ -36,12 +36,12 @@ public slots:
     void Command5_Click();  // Help
     void Command6_Click();  // Close
     void HScroll1_Change(int value);
-    void Option1_Click();   // Two Poles
-    void Option2_Click();   // Three Poles
+    void Option1_Click();                       // Two Poles
+    void Option2_Click();                       // Three Poles
     void IncrementOption_Click(int smallStep);  // Option3 .. Option10, see resistor_handlers.cpp
 
     // lpf::DesignWindow
-public:
+  public:
     std::string FrequencyText() const override;
     bool TwoPolesSelected() const override;
     bool ThreePolesSelected() const override;
@@ -50,7 +50,7 @@ public:
     void ShowResultBox(lpf::ResultBox box) override;
     void SetResultText(lpf::ResultBox box, const std::string& text) override;
 
-private:
+  private:
     void BuildControls();
     void ConnectHandlers();
     void ConnectIncrementOptions();  // resistor_handlers.cpp

@@ -17,4 +17,6 @@ void Form1::Command6_Click() {
 }
 
 // Ends the program at once: nothing to ask, nothing to save.
-void Form1::Command2_Click() { QCoreApplication::exit(0); }
+void Form1::Command2_Click() {
+    QCoreApplication::exit(0);
+}

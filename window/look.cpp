@@ -22,10 +22,8 @@ struct FaceMapping {
 // face: at 9.75 pt it draws its 10-point glyphs, whose line widths match
 // Liberation Sans one pixel smaller than the point size gives.
 constexpr FaceMapping kFaces[] = {
-    {"MS Sans Serif", 8.25, "Liberation Sans", 11},
-    {"MS Sans Serif", 9.75, "Liberation Sans", 12},
-    {"Arial", 9.75, "Liberation Sans", 13},
-    {"Arial", 12, "Liberation Sans", 16},
+    {"MS Sans Serif", 8.25, "Liberation Sans", 11}, {"MS Sans Serif", 9.75, "Liberation Sans", 12},
+    {"Arial", 9.75, "Liberation Sans", 13},         {"Arial", 12, "Liberation Sans", 16},
     {"Verdana", 9.75, "DejaVu Sans", 13},
 };
 
@@ -62,7 +60,9 @@ QFont MappedFont(const FontSpec& spec) {
     return font;
 }
 
-QFont WindowFontOf() { return MappedFont({"MS Sans Serif", 9.75, true}); }
+QFont WindowFontOf() {
+    return MappedFont({"MS Sans Serif", 9.75, true});
+}
 
 QColor Resolve(const Colour& colour) {
     switch (colour.source) {
@@ -77,14 +77,22 @@ QColor Resolve(const Colour& colour) {
     // The desktop scheme's numbered colours, as the palette names them.
     const QPalette p = StandardPalette();
     switch (colour.value) {
-        case 0: return p.color(QPalette::Window);           // scroll bar
-        case 5: return p.color(QPalette::Base);             // window background
-        case 8: return p.color(QPalette::Text);             // window text
-        case 9: return p.color(QPalette::HighlightedText);  // active title-bar text
-        case 13: return p.color(QPalette::Highlight);       // highlight
-        case 15: return p.color(QPalette::Button);          // button face
-        case 18: return p.color(QPalette::ButtonText);      // button text
-        default: return {};
+        case 0:
+            return p.color(QPalette::Window);  // scroll bar
+        case 5:
+            return p.color(QPalette::Base);  // window background
+        case 8:
+            return p.color(QPalette::Text);  // window text
+        case 9:
+            return p.color(QPalette::HighlightedText);  // active title-bar text
+        case 13:
+            return p.color(QPalette::Highlight);  // highlight
+        case 15:
+            return p.color(QPalette::Button);  // button face
+        case 18:
+            return p.color(QPalette::ButtonText);  // button text
+        default:
+            return {};
     }
 }
 

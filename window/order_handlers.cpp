@@ -34,10 +34,8 @@ constexpr OrderRow kOrderRows[] = {
     {"Label16", Set::Shown, Set::Shown},   // "uF", first result
     {"Label17", Set::Shown, Set::Shown},   // "uF", second result
     {"Label18", Set::Hidden, Set::Shown},  // "uF", third result
-    {"Text1", Set::Shown, Set::Shown},
-    {"Text2", Set::Blanked, Set::Blanked},
-    {"Text3", Set::Blanked, Set::Blanked},
-    {"Text4", Set::Hidden, Set::ShownThenBlanked},
+    {"Text1", Set::Shown, Set::Shown},     {"Text2", Set::Blanked, Set::Blanked},
+    {"Text3", Set::Blanked, Set::Blanked}, {"Text4", Set::Hidden, Set::ShownThenBlanked},
 };
 
 struct OrderLook {
@@ -49,10 +47,10 @@ struct OrderLook {
     const char* otherMask;
 };
 
-constexpr OrderLook kTwoPoles{lpf::ColourNumber(192), lpf::kSecondOrderCaption,
-                              "Image1", "Image2", "Text6", "Text7"};
-constexpr OrderLook kThreePoles{lpf::ColourNumber(0x800000), lpf::kThirdOrderCaption,
-                                "Image2", "Image1", "Text7", "Text6"};
+constexpr OrderLook kTwoPoles{
+    lpf::ColourNumber(192), lpf::kSecondOrderCaption, "Image1", "Image2", "Text6", "Text7"};
+constexpr OrderLook kThreePoles{
+    lpf::ColourNumber(0x800000), lpf::kThirdOrderCaption, "Image2", "Image1", "Text7", "Text6"};
 
 const QString kBlank = QStringLiteral(" ");
 
@@ -62,9 +60,15 @@ void Form1::ApplyOrder(bool twoPoles) {
     for (const OrderRow& row : kOrderRows) {
         auto* control = Control<QWidget>(row.control);
         switch (twoPoles ? row.twoPoles : row.threePoles) {
-            case Set::Shown: control->show(); break;
-            case Set::Hidden: control->hide(); break;
-            case Set::Blanked: static_cast<QLineEdit*>(control)->setText(kBlank); break;
+            case Set::Shown:
+                control->show();
+                break;
+            case Set::Hidden:
+                control->hide();
+                break;
+            case Set::Blanked:
+                static_cast<QLineEdit*>(control)->setText(kBlank);
+                break;
             case Set::ShownThenBlanked:
                 control->show();
                 static_cast<QLineEdit*>(control)->setText(kBlank);
@@ -86,6 +90,10 @@ void Form1::ApplyOrder(bool twoPoles) {
     Control<QWidget>(look.otherMask)->hide();
 }
 
-void Form1::Option1_Click() { ApplyOrder(true); }
+void Form1::Option1_Click() {
+    ApplyOrder(true);
+}
 
-void Form1::Option2_Click() { ApplyOrder(false); }
+void Form1::Option2_Click() {
+    ApplyOrder(false);
+}

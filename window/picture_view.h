@@ -2,23 +2,28 @@
 // Shows a bitmap at its natural size from the top-left corner, pixel for
 // pixel: never scaled smoothly, never greyed when the control is disabled.
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 namespace lpf {
 
+// Reads one of the embedded pictures: an uncompressed 24-bit bottom-up BMP of
+// a handful of colours, kept as 8-bit indexes into those colours. Reading it
+// here spares the start-up Qt's search through its image-format plugins.
+QImage ReadPicture(const QString& resource);
+
 class PictureView : public QWidget {
     Q_OBJECT
-public:
+  public:
     using QWidget::QWidget;
-    void setPicture(const QPixmap& picture);
-    const QPixmap& picture() const { return picture_; }
+    void setPicture(const QImage& picture);
+    const QImage& picture() const { return picture_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
-    QPixmap picture_;
+  private:
+    QImage picture_;
 };
 
 }  // namespace lpf

@@ -2,9 +2,9 @@
 // it, the "Increment" options set how far an arrow click moves it, and
 // "Reset" (Command4) puts it back to its start.
 
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QLineEdit>
 
 #include "control_table.h"
 #include "form1.h"
@@ -17,8 +17,8 @@ struct IncrementOption {
 };
 
 constexpr IncrementOption kIncrementOptions[] = {
-    {"Option3", 1},   {"Option4", 5},   {"Option5", 10},  {"Option6", 25},
-    {"Option7", 50},  {"Option8", 100}, {"Option9", 500}, {"Option10", 1000},
+    {"Option3", 1},  {"Option4", 5},   {"Option5", 10},  {"Option6", 25},
+    {"Option7", 50}, {"Option8", 100}, {"Option9", 500}, {"Option10", 1000},
 };
 
 }  // namespace

@@ -10,10 +10,10 @@ namespace lpf {
 
 class HorizontalScrollBar : public QScrollBar {
     Q_OBJECT
-public:
+  public:
     explicit HorizontalScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {}
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override {
         if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
             triggerAction(event->key() == Qt::Key_Right ? SliderSingleStepAdd

@@ -21,7 +21,7 @@ class DesignTest : public QObject {
         }
     }
 
-private slots:
+  private slots:
     void init() { form = OpenForm(); }
     void cleanup() {
         form.reset();
@@ -50,8 +50,8 @@ private slots:
             << "1000" << 1000 << true << QStringList{"0.225045089502555", "0.112538460245585"};
         QTest::newRow("1 000 with a blank reads 1000")
             << "1 000" << 1000 << true << QStringList{"0.225045089502555", "0.112538460245585"};
-        QTest::newRow("2.5kHz reads 2.5") << "2.5kHz" << 1000 << true
-                                          << QStringList{"90.0180358010221", "45.0153840982339"};
+        QTest::newRow("2.5kHz reads 2.5")
+            << "2.5kHz" << 1000 << true << QStringList{"90.0180358010221", "45.0153840982339"};
     }
     void designFollowsFrequencyResistorAndOrder() {
         QFETCH(QString, frequency);

@@ -19,10 +19,10 @@ std::unique_ptr<Form1> OpenForm() {
 QMap<QString, QString> VisibleState(const Form1& form) {
     QMap<QString, QString> state;
     for (QWidget* w : form.findChildren<QWidget*>()) {
-        if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
-            continue;
+        if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))) continue;
         QString s = w->isVisible() ? QStringLiteral("shown") : QStringLiteral("hidden");
-        if (auto* box = qobject_cast<QLineEdit*>(w)) s += QStringLiteral(" text=[%1]").arg(box->text());
+        if (auto* box = qobject_cast<QLineEdit*>(w))
+            s += QStringLiteral(" text=[%1]").arg(box->text());
         if (auto* label = qobject_cast<QLabel*>(w))
             s += QStringLiteral(" text=[%1] fore=%2")
                      .arg(label->text(), label->palette().color(QPalette::WindowText).name());
@@ -30,7 +30,9 @@ QMap<QString, QString> VisibleState(const Form1& form) {
             s += button->isChecked() ? QStringLiteral(" set") : QStringLiteral(" clear");
         if (auto* bar = qobject_cast<QScrollBar*>(w))
             s += QStringLiteral(" value=%1 min=%2 step=%3")
-                     .arg(bar->value()).arg(bar->minimum()).arg(bar->singleStep());
+                     .arg(bar->value())
+                     .arg(bar->minimum())
+                     .arg(bar->singleStep());
         state.insert(w->objectName(), s);
     }
     auto& self = const_cast<Form1&>(form);

@@ -15,7 +15,7 @@ class HelpTest : public QObject {
         return state;
     }
 
-private slots:
+  private slots:
     void init() { form = OpenForm(); }
     void cleanup() { form.reset(); }
 
@@ -36,12 +36,15 @@ private slots:
     void sheetCoversTheSchematicButNotTheCommands() {
         Click(*form, "Command5");
         // Window pixels and the control a click there reaches.
-        struct Probe { QPoint at; const char* top; };
+        struct Probe {
+            QPoint at;
+            const char* top;
+        };
         const Probe probes[] = {
-            {{470, 35}, "Command6"},  {{300, 60}, "Picture1"},  {{140, 60}, "Image2"},
-            {{60, 75}, "Command1"},   {{60, 110}, "Command5"},  {{60, 145}, "Command2"},
-            {{50, 350}, "Text5"},     {{400, 290}, "Text2"},    {{100, 212}, "HScroll1"},
-            {{220, 225}, "Command4"}, {{420, 230}, "Text1"},    {{50, 270}, "Option3"},
+            {{470, 35}, "Command6"},  {{300, 60}, "Picture1"}, {{140, 60}, "Image2"},
+            {{60, 75}, "Command1"},   {{60, 110}, "Command5"}, {{60, 145}, "Command2"},
+            {{50, 350}, "Text5"},     {{400, 290}, "Text2"},   {{100, 212}, "HScroll1"},
+            {{220, 225}, "Command4"}, {{420, 230}, "Text1"},   {{50, 270}, "Option3"},
         };
         for (const Probe& p : probes) {
             QWidget* top = form->childAt(p.at);

@@ -10,14 +10,14 @@ namespace {
 
 // Fails the test the moment both schematics are on show together.
 class NeverBothSchematics : public QObject {
-public:
+  public:
     explicit NeverBothSchematics(Form1& form) : form_(form) {
         form.Control<QWidget>("Image1")->installEventFilter(this);
         form.Control<QWidget>("Image2")->installEventFilter(this);
     }
     bool clash = false;
 
-protected:
+  protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Show)
             clash = clash || (form_.Control<QWidget>("Image1")->isVisible() &&
@@ -25,7 +25,7 @@ protected:
         return false;
     }
 
-private:
+  private:
     Form1& form_;
 };
 
@@ -43,7 +43,7 @@ class OrderTest : public QObject {
         return form->Control<QLabel>("Label3")->palette().color(QPalette::WindowText);
     }
 
-private slots:
+  private slots:
     void init() { form = OpenForm(); }
     void cleanup() { form.reset(); }
 
@@ -58,7 +58,8 @@ private slots:
                      "Image2", "Text7"});
         QCOMPARE(Text(*form, "Text2"), QStringLiteral(" "));
         QCOMPARE(Text(*form, "Text3"), QStringLiteral(" "));
-        QCOMPARE(Text(*form, "Text4"), QStringLiteral("3.22129604775935E-02"));  // hidden, not blanked
+        QCOMPARE(Text(*form, "Text4"),
+                 QStringLiteral("3.22129604775935E-02"));  // hidden, not blanked
         QCOMPARE(captionColour(), QColor(192, 0, 0));
         QCOMPARE(Text(*form, "Label3"),
                  QStringLiteral("Normalized 2nd order LPF C1 = 1.414 and C2 = 0.7071"));
@@ -71,15 +72,16 @@ private slots:
         NeverBothSchematics watch(*form);
         Click(*form, "Option2");
         QVERIFY(!watch.clash);
-        expectShown({"Label20", "Label1", "Label14", "Label10", "Label11", "Label12", "Label15",
-                     "Label16", "Label17", "Label18", "Text1", "Text2", "Text3", "Text4", "Image2",
-                     "Text7"},
-                    {"Label4", "Label13", "Label5", "Label6", "Image1", "Text6"});
+        expectShown(
+            {"Label20", "Label1", "Label14", "Label10", "Label11", "Label12", "Label15", "Label16",
+             "Label17", "Label18", "Text1", "Text2", "Text3", "Text4", "Image2", "Text7"},
+            {"Label4", "Label13", "Label5", "Label6", "Image1", "Text6"});
         for (const char* box : {"Text2", "Text3", "Text4"})
             QCOMPARE(Text(*form, box), QStringLiteral(" "));
         QCOMPARE(captionColour(), QColor(0, 0, 128));
-        QCOMPARE(Text(*form, "Label3"),
-                 QStringLiteral("Normalized 3rd order LPF C3 = 3.546, C4 = 1.392, and C5 = 0.2024."));
+        QCOMPARE(
+            Text(*form, "Label3"),
+            QStringLiteral("Normalized 3rd order LPF C3 = 3.546, C4 = 1.392, and C5 = 0.2024."));
     }
 
     void resultsStayBlankUntilDesign() {

@@ -31,7 +31,7 @@ class PicturesTest : public QObject {
     std::unique_ptr<Form1> form;
     QImage shot() { return form->grab().toImage(); }
 
-private slots:
+  private slots:
     void init() { form = OpenForm(); }
     void cleanup() { form.reset(); }
 
@@ -42,10 +42,10 @@ private slots:
         QTest::addColumn<QList<int>>("topWire");
         QTest::addColumn<QList<int>>("output");
         QTest::addColumn<QList<int>>("signal");
-        QTest::newRow("three poles") << false << QList<int>{330, 486} << QList<int>{474, 516}
-                                     << QList<int>{140, 171};
-        QTest::newRow("two poles") << true << QList<int>{292, 448} << QList<int>{436, 478}
-                                   << QList<int>{199, 230};
+        QTest::newRow("three poles")
+            << false << QList<int>{330, 486} << QList<int>{474, 516} << QList<int>{140, 171};
+        QTest::newRow("two poles")
+            << true << QList<int>{292, 448} << QList<int>{436, 478} << QList<int>{199, 230};
     }
     void circuitKeepsItsHeightInBothOrders() {
         QFETCH(bool, twoPoles);
@@ -74,24 +74,35 @@ private slots:
     void helpSheetLeavesOnlyTheInputStripOfTheThreePoleCircuit() {
         Click(*form, "Command5");
         const QImage s = shot();
-        QVERIFY(RowHasBlackBetween(s, 72, 130, 147));          // input dot and signal line
-        QCOMPARE(s.pixel(155, 100) & 0xFFFFFF, 0xFF0000u);     // the sheet's left frame bar
-        QCOMPARE(s.pixel(470, 30) & 0xFFFFFF, 0x8080FFu);      // Close on top of the sheet
+        QVERIFY(RowHasBlackBetween(s, 72, 130, 147));       // input dot and signal line
+        QCOMPARE(s.pixel(155, 100) & 0xFFFFFF, 0xFF0000u);  // the sheet's left frame bar
+        QCOMPARE(s.pixel(470, 30) & 0xFFFFFF, 0x8080FFu);   // Close on top of the sheet
         // Where the sheet lies the window shows the sheet itself, pixel for
         // pixel, but for the Close button on top of it.
-        const QImage sheet = form->Control<lpf::PictureView>("Picture1")->picture().toImage();
+        const QImage sheet = form->Control<lpf::PictureView>("Picture1")->picture();
         const QRect close = form->Control<QWidget>("Command6")->geometry();
         for (int y = 0; y < 212; ++y)
             for (int x = 0; x < 385; ++x)
                 if (!close.contains(148 + x, 3 + y) &&
                     (s.pixel(148 + x, 3 + y) & 0xFFFFFF) != (sheet.pixel(x, y) & 0xFFFFFF))
                     QFAIL(qPrintable(QStringLiteral("sheet differs at (%1,%2)").arg(x).arg(y)));
-        QVERIFY(AllWhite(s, QRect(148, 3 + 212, 385, 5)));     // box background below the sheet
+        QVERIFY(AllWhite(s, QRect(148, 3 + 212, 385, 5)));  // box background below the sheet
+    }
+
+    void embeddedPicturesReadAsQtReadsThem() {
+        for (const char* name :
+             {":/art/two_pole.bmp", ":/art/three_pole.bmp", ":/art/help_sheet.bmp"}) {
+            const QImage ours = lpf::ReadPicture(QString::fromLatin1(name));
+            const QImage qts(QString::fromLatin1(name));
+            QVERIFY2(!qts.isNull(), name);
+            QCOMPARE(ours.convertToFormat(QImage::Format_RGB32),
+                     qts.convertToFormat(QImage::Format_RGB32));
+        }
     }
 
     void picturesStaySharpAtTwiceTheDensity() {
         auto* view = form->Control<lpf::PictureView>("Image2");
-        const QImage picture = view->picture().toImage();
+        const QImage picture = view->picture();
         QImage dense(view->size() * 2, QImage::Format_RGB32);
         dense.setDevicePixelRatio(2);
         dense.fill(Qt::gray);
@@ -101,7 +112,8 @@ private slots:
                 for (int d : {0, 1, 2 * dense.width() + 0, 2 * dense.width() + 1}) {
                     const int dx = 2 * x + d % 2, dy = 2 * y + (d >= 2 ? 1 : 0);
                     if (dense.pixel(dx, dy) != picture.pixel(x, y))
-                        QFAIL(qPrintable(QStringLiteral("blurred at picture (%1,%2)").arg(x).arg(y)));
+                        QFAIL(
+                            qPrintable(QStringLiteral("blurred at picture (%1,%2)").arg(x).arg(y)));
                 }
     }
 };

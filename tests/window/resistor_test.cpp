@@ -33,7 +33,7 @@ class ResistorTest : public QObject {
         QCOMPARE(Text(*form, "Text1"), QString::number(value));
     }
 
-private slots:
+  private slots:
     void init() { form = OpenForm(); }
     void cleanup() { form.reset(); }
 

@@ -17,7 +17,7 @@ class StartupTest : public QObject {
     Q_OBJECT
     std::unique_ptr<Form1> form;
 
-private slots:
+  private slots:
     void init() { form = OpenForm(); }
     void cleanup() { form.reset(); }
 
@@ -37,7 +37,10 @@ private slots:
     void fortyEightControlsAsDesigned() {
         QCOMPARE(lpf::ControlTable().size(), std::size_t{48});
         // A few rectangles checked in pixels, worked out by hand from twips.
-        struct Rect { const char* name; QRect px; };
+        struct Rect {
+            const char* name;
+            QRect px;
+        };
         const Rect rects[] = {
             {"Command6", {440, 24, 73, 25}},  {"Picture1", {148, 3, 385, 217}},
             {"Text7", {267, 130, 124, 19}},   {"Text6", {206, 128, 143, 26}},
@@ -57,8 +60,8 @@ private slots:
         const auto set = [&](const char* n) { return form->Control<QRadioButton>(n)->isChecked(); };
         QVERIFY(set("Option2") && !set("Option1"));
         QVERIFY(set("Option3"));
-        for (const char* n : {"Option4", "Option5", "Option6", "Option7", "Option8", "Option9",
-                              "Option10"})
+        for (const char* n :
+             {"Option4", "Option5", "Option6", "Option7", "Option8", "Option9", "Option10"})
             QVERIFY2(!set(n), n);
         auto* bar = form->Control<QScrollBar>("HScroll1");
         QCOMPARE(bar->minimum(), 1000);
@@ -73,16 +76,17 @@ private slots:
         for (const char* n : {"Text2", "Text3", "Text4"}) QCOMPARE(Text(*form, n), QString());
         QCOMPARE(Text(*form, "Text6"), QString(6, QLatin1Char(' ')));
         QCOMPARE(Text(*form, "Text7"), QString(8, QLatin1Char(' ')));
-        for (const char* n : {"Image2", "Text7", "Label14", "Label13", "Label1", "Label10",
-                              "Label11", "Label12", "Label18", "Label20", "Text2", "Text3",
-                              "Text4"})
+        for (const char* n :
+             {"Image2", "Text7", "Label14", "Label13", "Label1", "Label10", "Label11", "Label12",
+              "Label18", "Label20", "Text2", "Text3", "Text4"})
             QVERIFY2(Shown(*form, n), n);
-        for (const char* n : {"Image1", "Text6", "Label4", "Label5", "Label6", "Picture1",
-                              "Command6"})
+        for (const char* n :
+             {"Image1", "Text6", "Label4", "Label5", "Label6", "Picture1", "Command6"})
             QVERIFY2(!Shown(*form, n), n);
         QCOMPARE(Text(*form, "Label20"), QStringLiteral("Click \"Design\" to refresh"));
-        QCOMPARE(Text(*form, "Label3"),
-                 QStringLiteral("Normalized 3rd order LPF C3 = 3.546, C4 = 1.392, and C5 = 0.2024."));
+        QCOMPARE(
+            Text(*form, "Label3"),
+            QStringLiteral("Normalized 3rd order LPF C3 = 3.546, C4 = 1.392, and C5 = 0.2024."));
         QCOMPARE(form->Control<QLabel>("Label3")->palette().color(QPalette::WindowText),
                  QColor(0, 0, 128));
         QVERIFY(!form->Control<QWidget>("Picture1")->isEnabled());
@@ -91,9 +95,8 @@ private slots:
     void focusStartsOnThreePolesAndTabWalksTheStops() {
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Option2"));
         // Tab positions in order, the unselected options and hidden Close left out.
-        const QStringList walk = {"Command2", "Command1", "Text1",  "Text2", "Text3",
-                                  "HScroll1", "Option3",  "Command4", "Text4", "Text5",
-                                  "Command5", "Option2"};
+        const QStringList walk = {"Command2", "Command1", "Text1", "Text2", "Text3",    "HScroll1",
+                                  "Option3",  "Command4", "Text4", "Text5", "Command5", "Option2"};
         for (const QString& expected : walk) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), expected);
@@ -113,20 +116,24 @@ private slots:
 
     void stackingDecidesWhatCoversWhat() {
         // Point (window pixels) and the control a user sees there.
-        struct Probe { QPoint at; const char* top; };
+        struct Probe {
+            QPoint at;
+            const char* top;
+        };
         const Probe probes[] = {
-            {{30, 195}, "Label14"},   // "Select R3" over "Select R1" in one rectangle
-            {{300, 135}, "Text7"},    // the mask over the three-pole picture
-            {{200, 40}, "Image2"},    // the picture over the panel
-            {{128, 100}, "Label2"},   // panel left of the picture
-            {{540, 100}, "Label7"},   // right edge bar
+            {{30, 195}, "Label14"},  // "Select R3" over "Select R1" in one rectangle
+            {{300, 135}, "Text7"},   // the mask over the three-pole picture
+            {{200, 40}, "Image2"},   // the picture over the panel
+            {{128, 100}, "Label2"},  // panel left of the picture
+            {{540, 100}, "Label7"},  // right edge bar
         };
         for (const Probe& p : probes)
             QCOMPARE(form->childAt(p.at)->objectName(), QString::fromLatin1(p.top));
         form->Command5_Click();
         QCOMPARE(form->childAt(470, 35)->objectName(), QStringLiteral("Command6"));
         QCOMPARE(form->childAt(300, 135)->objectName(), QStringLiteral("Picture1"));
-        QCOMPARE(form->childAt(200, 215)->objectName(), QStringLiteral("Picture1"));  // over the scroll bar's end
+        QCOMPARE(form->childAt(200, 215)->objectName(),
+                 QStringLiteral("Picture1"));  // over the scroll bar's end
     }
 
     void everyCaptionFitsItsRectangle() {
@@ -159,7 +166,12 @@ private slots:
     }
 
     void fontsAreTheMappedFaces() {
-        struct Face { const char* name; const char* family; int pixels; bool bold; };
+        struct Face {
+            const char* name;
+            const char* family;
+            int pixels;
+            bool bold;
+        };
         const Face faces[] = {
             {"Command1", "Liberation Sans", 16, true}, {"Command6", "Liberation Sans", 13, true},
             {"Label20", "DejaVu Sans", 13, true},      {"Label19", "Liberation Sans", 12, true},
@@ -175,15 +187,18 @@ private slots:
     }
 
     void coloursAsDesigned() {
-        struct Pixel { QPoint at; QRgb rgb; const char* what; };
+        struct Pixel {
+            QPoint at;
+            QRgb rgb;
+            const char* what;
+        };
         const Pixel pixels[] = {
-            {{20, 75}, 0x00C000, "Design face"},     {{20, 110}, 0x8080FF, "Help face"},
-            {{20, 144}, 0xFF0000, "EXIT face"},      {{3, 200}, 0x000080, "left bar"},
-            {{540, 200}, 0x000080, "right bar"},     {{300, 390}, 0x000080, "bottom bar"},
+            {{20, 75}, 0x00C000, "Design face"},       {{20, 110}, 0x8080FF, "Help face"},
+            {{20, 144}, 0xFF0000, "EXIT face"},        {{3, 200}, 0x000080, "left bar"},
+            {{540, 200}, 0x000080, "right bar"},       {{300, 390}, 0x000080, "bottom bar"},
             {{127, 100}, 0xFFFFFF, "schematic panel"},
         };
-        for (const Pixel& p : pixels)
-            QVERIFY2(PixelAt(*form, p.at.x(), p.at.y()) == p.rgb, p.what);
+        for (const Pixel& p : pixels) QVERIFY2(PixelAt(*form, p.at.x(), p.at.y()) == p.rgb, p.what);
         const QColor grey = form->palette().color(QPalette::Window);
         QCOMPARE(form->Control<QLabel>("Label15")->palette().color(QPalette::Window), grey);
         QCOMPARE(form->Control<QWidget>("Frame1")->palette().color(QPalette::Window), grey);
@@ -202,14 +217,16 @@ private slots:
         };
         for (const lpf::ControlSpec& c : lpf::ControlTable())
             QVERIFY2(!announced(c.name).trimmed().isEmpty(), c.name);
-        struct Name { const char* control; const char* name; };
-        const Name names[] = {
-            {"Text5", "Frequency (Hz)"},     {"Text1", "Resistor value (ohm)"},
-            {"Text2", "First result (uF)"},  {"Text4", "Third result (uF)"},
-            {"Option2", "Three Poles"},      {"Command1", "Design"},
+        struct Name {
+            const char* control;
+            const char* name;
         };
-        for (const Name& n : names)
-            QCOMPARE(announced(n.control), QString::fromLatin1(n.name));
+        const Name names[] = {
+            {"Text5", "Frequency (Hz)"},    {"Text1", "Resistor value (ohm)"},
+            {"Text2", "First result (uF)"}, {"Text4", "Third result (uF)"},
+            {"Option2", "Three Poles"},     {"Command1", "Design"},
+        };
+        for (const Name& n : names) QCOMPARE(announced(n.control), QString::fromLatin1(n.name));
     }
 };
 
