@@ -3,16 +3,16 @@
 namespace lpf {
 namespace {
 
-constexpr FontSpec Arial12Bold{"Arial", 12, true};
-constexpr FontSpec SansSerif825{"MS Sans Serif", 8.25, false};
-constexpr FontSpec SansSerif975{"MS Sans Serif", 9.75, false};
+constexpr DesignFont Arial12Bold{"Arial", 12, true};
+constexpr DesignFont SansSerif825{"MS Sans Serif", 8.25, false};
+constexpr DesignFont SansSerif975{"MS Sans Serif", 9.75, false};
 constexpr Colour Lavender = Rgb(128, 128, 255);
 constexpr Colour Navy = Rgb(0, 0, 128);
 constexpr Colour ScrollBarGrey = Sys(0);
 using enum Kind;
 
 // clang-format off
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
 // name        kind          in        text                           left   top  width height font                          back           fore             shown  tab checked role
 {"Command6",  PushButton,   nullptr,  "Close",                       6600,  360, 1095,  375, {"Arial", 9.75, true},        Lavender,      Usual,           true,  42, false, nullptr},
 {"Picture1",  PictureBox,   nullptr,  ":/art/help_sheet.bmp",        2220,   45, 5775, 3255, WindowFont,                   Rgb(255,255,255), Usual,        true,  43, false, "Help sheet: instructions"},
@@ -67,7 +67,7 @@ constexpr ControlSpec kControls[] = {
 
 }  // namespace
 
-std::span<const ControlSpec> ControlTable() {
+std::span<const ControlRow> ControlTable() {
     return kControls;
 }
 

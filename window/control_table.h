@@ -40,20 +40,20 @@ constexpr Colour Usual{};
 
 // A font by the face the design names, in points at 96 dpi; no face means
 // the window font.
-struct FontSpec {
+struct DesignFont {
     const char* face = nullptr;
     double points = 0;
     bool bold = false;
 };
-constexpr FontSpec WindowFont{};
+constexpr DesignFont WindowFont{};
 
-struct ControlSpec {
+struct ControlRow {
     const char* name;
     Kind kind;
     const char* container;         // nullptr: directly on the window
     const char* text;              // caption or text; for pictures, the embedded bitmap
     int left, top, width, height;  // twips
-    FontSpec font;
+    DesignFont font;
     Colour back;
     Colour fore;
     bool shown;        // visibility the control is created with
@@ -62,7 +62,7 @@ struct ControlSpec {
     const char* role;  // what a screen reader announces where the text says nothing
 };
 
-std::span<const ControlSpec> ControlTable();
+std::span<const ControlRow> ControlTable();
 
 // The resistor scroll bar's design values, in ohms.
 struct ScrollBarDesign {

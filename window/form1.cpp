@@ -15,7 +15,7 @@
 #include "picture_view.h"
 #include "scroll_bar.h"
 
-using lpf::ControlSpec;
+using lpf::ControlRow;
 using lpf::Kind;
 
 namespace {
@@ -55,7 +55,7 @@ QString ColouredFaceStyle(const QColor& face) {
         .arg(face.name(), face.lighter(130).name(), face.darker(250).name());
 }
 
-QWidget* MakeWidget(const ControlSpec& c, QWidget* container) {
+QWidget* MakeWidget(const ControlRow& c, QWidget* container) {
     const QString text = QString::fromUtf8(c.text);
     switch (c.kind) {
         case Kind::PushButton:
@@ -81,7 +81,7 @@ QWidget* MakeWidget(const ControlSpec& c, QWidget* container) {
     return nullptr;
 }
 
-void Dress(QWidget* w, const ControlSpec& c) {
+void Dress(QWidget* w, const ControlRow& c) {
     w->setObjectName(QString::fromLatin1(c.name));
     w->setGeometry(lpf::Px(c.left), lpf::Px(c.top), lpf::Px(c.width), lpf::Px(c.height));
     if (c.font.face) w->setFont(lpf::MappedFont(c.font));
@@ -181,7 +181,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent, kWindowFlags) {
 void Form1::BuildControls() {
     const auto table = lpf::ControlTable();
     std::vector<QWidget*> widgets;
-    for (const ControlSpec& c : table) {
+    for (const ControlRow& c : table) {
         QWidget* container = c.container ? Control<QWidget>(c.container) : this;
         QWidget* w = MakeWidget(c, container);
         Dress(w, c);

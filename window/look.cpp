@@ -47,16 +47,16 @@ void PrepareApplication(QApplication& app) {
     app.setFont(WindowFontOf());
 }
 
-QFont MappedFont(const FontSpec& spec) {
-    if (!spec.face) return WindowFontOf();
+QFont MappedFont(const DesignFont& design) {
+    if (!design.face) return WindowFontOf();
     QFont font;
     for (const FaceMapping& m : kFaces) {
-        if (std::strcmp(m.designFace, spec.face) == 0 && m.points == spec.points) {
+        if (std::strcmp(m.designFace, design.face) == 0 && m.points == design.points) {
             font.setFamily(QString::fromLatin1(m.freeFace));
             font.setPixelSize(m.pixels);
         }
     }
-    font.setBold(spec.bold);
+    font.setBold(design.bold);
     return font;
 }
 

@@ -8,7 +8,7 @@ class QApplication;
 
 namespace lpf {
 
-struct FontSpec;
+struct DesignFont;
 struct Colour;
 
 // Fusion with its own light palette on every desktop, so the window looks
@@ -18,7 +18,7 @@ void PrepareApplication(QApplication& app);
 // The design's faces mapped onto metric-compatible free fonts, sized in
 // pixels from the 96-dpi point size so captions fit their rectangles on any
 // screen.
-QFont MappedFont(const FontSpec& spec);
+QFont MappedFont(const DesignFont& design);
 QFont WindowFontOf();  // MS Sans Serif 9.75 bold
 
 // A design colour; KindDefault gives an invalid QColor.

@@ -57,7 +57,7 @@ class HelpTest : public QObject {
         Click(*form, "Command1");
         Click(*form, "Command5");
         const auto before = VisibleState(*form);
-        for (const lpf::ControlSpec& c : lpf::ControlTable()) {
+        for (const lpf::ControlRow& c : lpf::ControlTable()) {
             if (c.kind != lpf::Kind::Label && c.kind != lpf::Kind::Image &&
                 c.kind != lpf::Kind::PictureBox && c.kind != lpf::Kind::MaskBox)
                 continue;

@@ -137,7 +137,7 @@ class StartupTest : public QObject {
     }
 
     void everyCaptionFitsItsRectangle() {
-        for (const lpf::ControlSpec& c : lpf::ControlTable()) {
+        for (const lpf::ControlRow& c : lpf::ControlTable()) {
             QWidget* w = form->Control<QWidget>(c.name);
             QString text;
             int room = w->width();
@@ -215,7 +215,7 @@ class StartupTest : public QObject {
             return QAccessible::queryAccessibleInterface(form->Control<QWidget>(control))
                 ->text(QAccessible::Name);
         };
-        for (const lpf::ControlSpec& c : lpf::ControlTable())
+        for (const lpf::ControlRow& c : lpf::ControlTable())
             QVERIFY2(!announced(c.name).trimmed().isEmpty(), c.name);
         struct Name {
             const char* control;
