@@ -47,6 +47,11 @@ struct DesignFont {
 };
 constexpr DesignFont WindowFont{};
 
+// Whether assistive technology meets the control at all. Decoration (the
+// edge bars, the panel beneath the schematics, the masks) is there for the
+// eye only; what everything else is called is in accessibility.cpp.
+enum class Presence { Presented, Decoration };
+
 struct ControlRow {
     const char* name;
     Kind kind;
@@ -56,10 +61,10 @@ struct ControlRow {
     DesignFont font;
     Colour back;
     Colour fore;
-    bool shown;        // visibility the control is created with
-    int tab;           // position in the Tab walk; -1: none
-    bool checked;      // option buttons: selected by design
-    const char* role;  // what a screen reader announces where the text says nothing
+    bool shown;    // visibility the control is created with
+    int tab;       // position in the Tab walk; -1: none
+    bool checked;  // option buttons: selected by design
+    Presence presence;
 };
 
 std::span<const ControlRow> ControlTable();

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "accessibility.h"
 #include "control_table.h"
 #include "look.h"
 #include "picture_view.h"
@@ -61,8 +62,9 @@ QWidget* MakeWidget(const ControlRow& c, QWidget* container) {
         case Kind::PushButton:
             return new QPushButton(text, container);
         case Kind::TextBox:
-        case Kind::MaskBox:
             return new QLineEdit(text, container);
+        case Kind::MaskBox:
+            return new lpf::MaskBox(text, container);
         case Kind::ScrollBar:
             return new lpf::HorizontalScrollBar(container);
         case Kind::Frame:
@@ -70,6 +72,8 @@ QWidget* MakeWidget(const ControlRow& c, QWidget* container) {
         case Kind::OptionButton:
             return new OptionButton(text, container);
         case Kind::Label:
+            if (c.presence == lpf::Presence::Decoration)
+                return new lpf::DecorationLabel(text, container);
             return new QLabel(text, container);
         case Kind::Image:
         case Kind::PictureBox: {
@@ -86,8 +90,6 @@ void Dress(QWidget* w, const ControlRow& c) {
     w->setGeometry(lpf::Px(c.left), lpf::Px(c.top), lpf::Px(c.width), lpf::Px(c.height));
     if (c.font.face) w->setFont(lpf::MappedFont(c.font));
     w->setVisible(c.shown);
-    // Captioned controls are announced by their caption, which may change.
-    if (c.role) w->setAccessibleName(QString::fromUtf8(c.role));
 
     QPalette palette = w->palette();
     const QColor back = lpf::Resolve(c.back);
@@ -173,9 +175,11 @@ Form1::Form1(QWidget* parent) : QWidget(parent, kWindowFlags) {
     setFixedSize(542, 395);
     setGeometry(111, 117, 542, 395);  // manual placement of the client area
 
+    lpf::InstallAccessibility();
     BuildControls();
     ConnectHandlers();
     Form_Load();
+    lpf::NameBoxesByCaptions(*this);
 }
 
 void Form1::BuildControls() {

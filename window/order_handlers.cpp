@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "accessibility.h"
 #include "control_table.h"
 #include "form1.h"
 #include "look.h"
@@ -88,6 +89,7 @@ void Form1::ApplyOrder(bool twoPoles) {
     Control<QWidget>(look.schematic)->show();
     Control<QWidget>(look.mask)->show();
     Control<QWidget>(look.otherMask)->hide();
+    lpf::NameBoxesByCaptions(*this);
 }
 
 void Form1::Option1_Click() {

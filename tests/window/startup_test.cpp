@@ -210,21 +210,22 @@ class StartupTest : public QObject {
                  QColor(255, 0, 0));
     }
 
-    void everyControlHasAnAccessibleName() {
+    void everyPresentedControlHasAnAccessibleName() {
         const auto announced = [&](const char* control) {
             return QAccessible::queryAccessibleInterface(form->Control<QWidget>(control))
                 ->text(QAccessible::Name);
         };
         for (const lpf::ControlRow& c : lpf::ControlTable())
-            QVERIFY2(!announced(c.name).trimmed().isEmpty(), c.name);
+            if (c.presence == lpf::Presence::Presented)
+                QVERIFY2(!announced(c.name).trimmed().isEmpty(), c.name);
         struct Name {
             const char* control;
             const char* name;
         };
         const Name names[] = {
-            {"Text5", "Frequency (Hz)"},    {"Text1", "Resistor value (ohm)"},
-            {"Text2", "First result (uF)"}, {"Text4", "Third result (uF)"},
-            {"Option2", "Three Poles"},     {"Command1", "Design"},
+            {"Text5", "Enter frequency (Hz)"}, {"Text1", "R3 = R4 = R5 (Ohm)"},
+            {"Text2", "C3 (uF)"},              {"Text4", "C5 (uF)"},
+            {"Option2", "Three Poles"},        {"Command1", "Design"},
         };
         for (const Name& n : names) QCOMPARE(announced(n.control), QString::fromLatin1(n.name));
     }

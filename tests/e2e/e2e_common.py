@@ -1,0 +1,85 @@
+"""What the end-to-end tests share: the results of the typical request,
+worked out here independently of the program, and the processes of a test
+(a private Xvfb, children that end with the test)."""
+import ctypes
+import os
+import signal
+import subprocess
+import sys
+from decimal import Decimal
+
+# The capacitor values for 2000 Hz and 1100 ohms, in microfarads, as the
+# result boxes show them: 15 significant digits, trailing zeros dropped,
+# exponent form when the plain form would need more than 15 decimals.
+EXPECTED_THREE_POLES = ["0.256528830968259", "0.10070167307045", "1.46422547625425E-02"]
+EXPECTED_TWO_POLES = ["0.102293222501161", "5.11538455661749E-02"]
+
+# --- expected texts, worked out here ---------------------------------------
+
+def capacitance(coefficient, rval, freq, pi_val=3.141592654):
+    # Same order as the calculator: integer Rval * 2, then * pi, then * Freq.
+    return coefficient / ((rval * 2) * pi_val * freq)
+
+
+def microfarad_text(farads):
+    uf = farads * 1000000
+    mantissa, exp = ("%.14E" % uf).split("E")
+    exp = int(exp)
+    digits = mantissa.replace(".", "").rstrip("0")
+    plain = format(Decimal(digits).scaleb(exp - len(digits) + 1), "f")
+    whole, _, frac = plain.partition(".")
+    if len(frac) > 15 or len(whole) >= 16:
+        m = digits[0] + ("." + digits[1:] if len(digits) > 1 else "")
+        return "%sE%s%02d" % (m, "-" if exp < 0 else "+", abs(exp))
+    return plain
+
+
+def self_check_expected():
+    three = [microfarad_text(capacitance(c, 1100, 2000.0)) for c in (3.546, 1.392, 0.2024)]
+    two = [microfarad_text(capacitance(c, 1100, 2000.0)) for c in (1.414, 0.7071)]
+    if three != EXPECTED_THREE_POLES or two != EXPECTED_TWO_POLES:
+        sys.exit("expected texts disagree with their derivation: %s %s" % (three, two))
+
+
+# --- processes ---------------------------------------------------------------
+
+def die_with_parent():
+    # A child that outlives a killed test would hold the display: let the
+    # kernel end it when the test process goes.
+    ctypes.CDLL("libc.so.6", use_errno=True).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
+
+
+children = []
+
+
+def spawn(args, **kw):
+    p = subprocess.Popen(args, preexec_fn=die_with_parent, **kw)
+    children.append(p)
+    return p
+
+
+def stop_children():
+    for p in reversed(children):
+        if p.poll() is None:
+            p.terminate()
+            try:
+                p.wait(timeout=3)
+            except subprocess.TimeoutExpired:
+                p.kill()
+                p.wait()
+
+
+def start_xvfb(screen=(1024, 768)):
+    r, w = os.pipe()
+    xvfb = spawn(["Xvfb", "-displayfd", str(w), "-screen", "0", "%dx%dx24" % screen,
+                  "-nolisten", "tcp"], pass_fds=(w,), stdout=subprocess.DEVNULL,
+                 stderr=subprocess.DEVNULL)
+    os.close(w)
+    number = b""
+    while not number.endswith(b"\n"):
+        chunk = os.read(r, 16)
+        if not chunk:
+            sys.exit("Xvfb did not start")
+        number += chunk
+    os.close(r)
+    return ":" + number.decode().strip(), xvfb
