@@ -1,7 +1,10 @@
 #pragma once
 // The artwork's own pixel type: three small bitmap faces drawn by hand as
 // text grids, so the pictures come out the same on every machine whatever
-// fonts it has installed.
+// fonts it has installed. Bitmaps rather than outlines: at capitals of 8 to
+// 12 pixels every pixel of a letter shows, and choosing each one by hand
+// gives even stems and round bowls that a rasterised outline would only
+// approximate; bold is then each stroke doubled one pixel to the right.
 //
 // A glyph is a list of rows from the top of the capitals downwards, '#' for
 // ink and '.' for paper; rows left out at the bottom are paper. All rows of a

@@ -24,6 +24,7 @@ constexpr int kBottomBar = 12;
 constexpr int kTitleBreakLeft = 109;
 constexpr int kTitleBreakRight = 274;
 
+// The title fills x 121..262, centred on the break.
 constexpr int kTitleLeft = 121;
 constexpr int kTitleRight = 262;
 constexpr int kTitleCapTop = 4;  // capitals stand on the bar's bottom row, y 13

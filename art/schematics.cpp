@@ -36,6 +36,8 @@ constexpr int kAmpBottom = 78;
 constexpr int kAmpDepth = 36;
 constexpr int kInvertingY = 43;
 
+// The small print under each circuit, which the window's masks always hide.
+// It credits the team, not a person.
 constexpr char kCreditText[] = "Drawn by the filter team";
 
 struct LabelBox {
