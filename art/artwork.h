@@ -1,6 +1,5 @@
 #pragma once
-// The three pictures of the window, drawn from their layouts. Text needs a
-// QGuiApplication and LoadLetteringFonts() first.
+// The three pictures of the window, drawn from their layouts.
 
 #include "raster.h"
 

@@ -2,8 +2,6 @@
 // bar, and the instructions in black inside it. The area right of the heading
 // and below the title stays blank: the window's Close button lies there.
 
-#include <QString>
-
 #include "artwork.h"
 #include "lettering.h"
 
@@ -26,6 +24,7 @@ constexpr int kBottomBar = 12;
 constexpr int kTitleBreakLeft = 109;
 constexpr int kTitleBreakRight = 274;
 
+// The title fills x 121..262, centred on the break.
 constexpr int kTitleLeft = 121;
 constexpr int kTitleRight = 262;
 constexpr int kTitleCapTop = 4;  // capitals stand on the bar's bottom row, y 13
@@ -64,17 +63,12 @@ void DrawFrame(Raster& r) {
 Raster DrawHelpSheet() {
     Raster r(kWidth, kHeight, kWhite);
     DrawFrame(r);
-    // At this size the ascenders of "l" and "i" stand one pixel above the
-    // capitals; they are trimmed to cap height so the white margin above the
-    // frame stays whole.
-    PlaceInkCentred(r, RenderInk(QStringLiteral("Low Pass Filter Design"), kTitleStyle), kTitleLeft,
-                    kTitleRight, kTitleCapTop, kDarkBlue, kTitleCapTop);
-    PlaceInk(r, RenderInk(QStringLiteral("Instructions"), kHeadingStyle), kTextLeft, kHeadingTop,
-             kBlack);
-    for (const BodyLine& line : kBody) {
-        PlaceInk(r, RenderInk(QString::fromLatin1(line.text), kBodyStyle), kTextLeft, line.capTop,
-                 kBlack);
-    }
+    // The title's word spaces widen so that it fills its columns exactly.
+    PlaceInk(r, SetLine("Low Pass Filter Design", kTitleStyle, kTitleRight - kTitleLeft + 1),
+             kTitleLeft, kTitleCapTop, kDarkBlue);
+    PlaceInk(r, SetLine("Instructions", kHeadingStyle), kTextLeft, kHeadingTop, kBlack);
+    for (const BodyLine& line : kBody)
+        PlaceInk(r, SetLine(line.text, kBodyStyle), kTextLeft, line.capTop, kBlack);
     return r;
 }
 

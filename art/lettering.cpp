@@ -1,116 +1,118 @@
 #include "lettering.h"
 
-#include <QFont>
-#include <QFontDatabase>
-#include <QImage>
-#include <QPainter>
 #include <algorithm>
+#include <cstring>
+#include <stdexcept>
+#include <string>
 
 namespace lpf::art {
 
-namespace {
-
-constexpr char kFontDir[] = "/usr/share/fonts/truetype/liberation/";
-constexpr char kFamily[] = "Liberation Sans";
-
-QFont MakeFont(const TextStyle& style) {
-    QFont font(QString::fromLatin1(kFamily));
-    font.setPixelSize(style.pixelSize);
-    font.setBold(style.bold);
-    font.setStretch(style.stretch);
-    // Solid one-colour pixels, and the same hinting on every machine rather
-    // than the desktop's default.
-    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
-    font.setHintingPreference(style.hinting);
-    font.setKerning(false);
-    if (style.letterSpacing != 0)
-        font.setLetterSpacing(QFont::AbsoluteSpacing, style.letterSpacing);
-    return font;
+const Glyph* FindGlyph(const PixelFace& face, char ch) {
+    for (const Glyph& g : face.glyphs)
+        if (g.ch == ch) return &g;
+    return nullptr;
 }
 
-struct Box {
-    int left = 0;
-    int top = 0;
-    int right = -1;
-    int bottom = -1;
+namespace {
+
+int GlyphWidth(const Glyph& g) {
+    return static_cast<int>(std::strlen(*g.rows.begin()));
+}
+
+// Letters stand one column apart, words one space wider.
+constexpr int kLetterGap = 1;
+
+struct Layout {
+    std::vector<const Glyph*> glyphs;  // nullptr for a space
+    std::vector<int> x;                // left column of each glyph's grid
+    int end = 0;                       // one past the last column
 };
 
-// Draws the text black on white with its baseline at y = baseline and
-// returns the image and the bounds of its ink.
-QImage DrawScratch(const QString& text, const QFont& font, int baseline, Box& box) {
-    const int width = 40 + text.size() * font.pixelSize();
-    QImage image(width, 3 * font.pixelSize(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.drawText(10, baseline, text);
-    painter.end();
+Layout LayOut(std::string_view text, const TextStyle& style, int extraSpace) {
+    const int bold = style.bold ? 1 : 0;
+    const int spaces = static_cast<int>(std::count(text.begin(), text.end(), ' '));
+    Layout out;
+    int pen = 0;
+    int spaceIndex = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (i > 0) pen += kLetterGap;
+        if (text[i] == ' ') {
+            // Spread the extra pixels over the spaces, the first ones first.
+            const int share = extraSpace / spaces + (spaceIndex < extraSpace % spaces ? 1 : 0);
+            ++spaceIndex;
+            out.glyphs.push_back(nullptr);
+            out.x.push_back(pen);
+            pen += style.face->spaceWidth + share;
+            continue;
+        }
+        const Glyph* g = FindGlyph(*style.face, text[i]);
+        if (g == nullptr)
+            throw std::invalid_argument(std::string("no glyph for '") + text[i] + "' in text \"" +
+                                        std::string(text) + "\"");
+        out.glyphs.push_back(g);
+        out.x.push_back(pen);
+        pen += GlyphWidth(*g) + bold;
+    }
+    out.end = pen;
+    return out;
+}
 
-    box = Box{image.width(), image.height(), -1, -1};
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if ((image.pixel(x, y) & 0xFFFFFF) == 0xFFFFFF) continue;
-            box.left = std::min(box.left, x);
-            box.top = std::min(box.top, y);
-            box.right = std::max(box.right, x);
-            box.bottom = std::max(box.bottom, y);
+Ink Rasterise(const Layout& layout, const TextStyle& style) {
+    const int height = style.face->capHeight + style.face->descent;
+    const int bold = style.bold ? 1 : 0;
+    std::vector<bool> grid(static_cast<std::size_t>(layout.end * height), false);
+    int first = layout.end;
+    int last = -1;
+    for (std::size_t i = 0; i < layout.glyphs.size(); ++i) {
+        const Glyph* g = layout.glyphs[i];
+        if (g == nullptr) continue;
+        int y = 0;
+        for (const char* row : g->rows) {
+            for (int c = 0; row[c] != '\0'; ++c) {
+                if (row[c] != '#') continue;
+                for (int d = 0; d <= bold; ++d) {
+                    const int x = layout.x[i] + c + d;
+                    grid[static_cast<std::size_t>(y * layout.end + x)] = true;
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+            }
+            ++y;
         }
     }
-    return image;
+    Ink ink;
+    if (last < first) return ink;
+    ink.width = last - first + 1;
+    ink.height = height;
+    ink.on.resize(static_cast<std::size_t>(ink.width * height));
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < ink.width; ++x)
+            ink.on[static_cast<std::size_t>(y * ink.width + x)] =
+                grid[static_cast<std::size_t>(y * layout.end + first + x)];
+    return ink;
 }
 
 }  // namespace
 
-bool LoadLetteringFonts() {
-    const QString dir = QString::fromLatin1(kFontDir);
-    return QFontDatabase::addApplicationFont(dir + "LiberationSans-Regular.ttf") >= 0 &&
-           QFontDatabase::addApplicationFont(dir + "LiberationSans-Bold.ttf") >= 0;
-}
-
-Ink RenderInk(const QString& text, const TextStyle& style) {
-    const QFont font = MakeFont(style);
-    const int baseline = 2 * style.pixelSize;
-    Box capital;
-    DrawScratch(QStringLiteral("H"), font, baseline, capital);
-    Box box;
-    const QImage image = DrawScratch(text, font, baseline, box);
-
-    Ink ink;
-    if (box.right < box.left) return ink;
-    ink.width = box.right - box.left + 1;
-    ink.height = box.bottom - box.top + 1;
-    ink.capTop = capital.top - box.top;
-    ink.on.resize(static_cast<std::size_t>(ink.width * ink.height));
-    for (int y = 0; y < ink.height; ++y) {
-        for (int x = 0; x < ink.width; ++x) {
-            const bool set = (image.pixel(box.left + x, box.top + y) & 0xFFFFFF) != 0xFFFFFF;
-            ink.on[static_cast<std::size_t>(y * ink.width + x)] = set;
-        }
-    }
+Ink SetLine(std::string_view text, const TextStyle& style, int width) {
+    Ink ink = Rasterise(LayOut(text, style, 0), style);
+    const bool hasSpace = text.find(' ') != std::string_view::npos;
+    if (width > ink.width && hasSpace)
+        ink = Rasterise(LayOut(text, style, width - ink.width), style);
     return ink;
 }
 
-void PlaceInk(Raster& raster, const Ink& ink, int left, int capTop, Rgb colour, int clipTop) {
-    const int top = capTop - ink.capTop;
-    for (int y = 0; y < ink.height; ++y) {
-        if (top + y < clipTop) continue;
-        for (int x = 0; x < ink.width; ++x) {
-            if (ink.on[static_cast<std::size_t>(y * ink.width + x)]) {
-                raster.Set(left + x, top + y, colour);
-            }
-        }
-    }
+void PlaceInk(Raster& raster, const Ink& ink, int left, int capTop, Rgb colour) {
+    for (int y = 0; y < ink.height; ++y)
+        for (int x = 0; x < ink.width; ++x)
+            if (ink.At(x, y)) raster.Set(left + x, capTop + y, colour);
 }
 
-void PlaceInkCentred(Raster& raster, const Ink& ink, int left, int right, int capTop, Rgb colour,
-                     int clipTop) {
+void PlaceInkCentred(Raster& raster, const Ink& ink, int left, int right, int capTop, Rgb colour) {
     const int spare = (right - left + 1) - ink.width;
     // Halving towards minus infinity keeps an odd spare pixel on the right.
     const int offset = spare >= 0 ? spare / 2 : -((-spare + 1) / 2);
-    PlaceInk(raster, ink, left + offset, capTop, colour, clipTop);
+    PlaceInk(raster, ink, left + offset, capTop, colour);
 }
 
 }  // namespace lpf::art

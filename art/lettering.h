@@ -1,63 +1,54 @@
 #pragma once
-// Text for the artwork: Liberation Sans, loaded from its font file so that no
-// font substitution can change it, rendered without anti-aliasing or hinting
-// and copied into a Raster as solid pixels of one colour.
+// Text for the artwork, set in the hand-drawn faces of glyphs.h: whole
+// pixels of one colour, no smoothing, the same on every machine.
 
-#include <QFont>
-#include <QString>
-#include <climits>
+#include <string_view>
 #include <vector>
 
+#include "glyphs.h"
 #include "raster.h"
 
 namespace lpf::art {
 
 struct TextStyle {
-    int pixelSize;
-    bool bold;
-    int stretch;  // percent of the normal width
-    QFont::HintingPreference hinting;
-    double letterSpacing = 0;  // extra pixels after each letter
+    const PixelFace* face;
+    // Bold doubles every stroke one pixel to the right, so each glyph grows
+    // by one column; letters stay one column apart.
+    bool bold = false;
 };
 
-// Sizes give capitals of 12 or 10 pixels. Full hinting keeps stems and
-// spacing even; with it the stretch only takes effect in whole steps of the
-// horizontal size, which is why the values below are what they are.
+// Schematic labels: capitals 12 pixels tall.
+inline constexpr TextStyle kLabelStyle{&kFace12};
+// Help sheet: the title (bold, capitals 10 pixels), the heading (bold,
+// capitals 12 pixels) and the instructions (capitals 10 pixels).
+inline constexpr TextStyle kTitleStyle{&kFace10, true};
+inline constexpr TextStyle kHeadingStyle{&kFace12, true};
+inline constexpr TextStyle kBodyStyle{&kFace10};
+// The small credit lines under the schematics' masks.
+inline constexpr TextStyle kCreditStyle{&kFace10};
+inline constexpr TextStyle kSmallCreditStyle{&kFace8};
 
-// Labels of the schematics: capitals 12 pixels tall.
-inline constexpr TextStyle kLabelStyle{17, false, 88, QFont::PreferFullHinting};
-// Title of the help sheet: bold, capitals 10 pixels tall, 142 pixels wide.
-// Full hinting would make it 157 pixels wide or crowd its letters; hinted
-// vertically only, narrowed and spaced by half a pixel, it keeps that width
-// with a clear gap between letters.
-inline constexpr TextStyle kTitleStyle{14, true, 88, QFont::PreferVerticalHinting, 0.5};
-// Heading of the help sheet: bold, capitals 12 pixels tall.
-inline constexpr TextStyle kHeadingStyle{17, true, 100, QFont::PreferFullHinting};
-// Body of the help sheet: capitals 10 pixels tall; the longest line fits
-// between the frame bars.
-inline constexpr TextStyle kBodyStyle{14, false, 90, QFont::PreferFullHinting};
-
-// Loads the two Liberation Sans files; false when either is missing. Needs a
-// QGuiApplication.
-bool LoadLetteringFonts();
-
-// The pixels a text covers, cropped to its ink.
+// The pixels a line of text covers, from its first inked column to its last;
+// row 0 is the top of the capitals.
 struct Ink {
     int width = 0;
     int height = 0;
-    int capTop = 0;  // row of the crop at which a capital letter starts
     std::vector<bool> on;
+    bool At(int x, int y) const { return on[static_cast<std::size_t>(y * width + x)]; }
 };
 
-Ink RenderInk(const QString& text, const TextStyle& style);
+// Sets one line of text. With a width, the word spaces widen (the first ones
+// by a pixel more than the rest) until the ink is exactly that wide; a line
+// already wider stays as it is. Throws std::invalid_argument for a character
+// the face has no glyph for.
+Ink SetLine(std::string_view text, const TextStyle& style, int width = 0);
 
 // Copies the ink with its left edge at x = left and its capitals starting at
-// y = capTop. Rows above clipTop are left out.
-void PlaceInk(Raster& raster, const Ink& ink, int left, int capTop, Rgb colour,
-              int clipTop = INT_MIN);
+// y = capTop.
+void PlaceInk(Raster& raster, const Ink& ink, int left, int capTop, Rgb colour);
 
-// Centres the ink horizontally in the columns left..right.
-void PlaceInkCentred(Raster& raster, const Ink& ink, int left, int right, int capTop, Rgb colour,
-                     int clipTop = INT_MIN);
+// Centres the ink horizontally in the columns left..right; an odd spare
+// pixel goes to the right.
+void PlaceInkCentred(Raster& raster, const Ink& ink, int left, int right, int capTop, Rgb colour);
 
 }  // namespace lpf::art

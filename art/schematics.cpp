@@ -3,7 +3,6 @@
 // window swaps one for the other; each is described by a layout table and
 // drawn by the same code.
 
-#include <QString>
 #include <cmath>
 #include <vector>
 
@@ -37,6 +36,10 @@ constexpr int kAmpBottom = 78;
 constexpr int kAmpDepth = 36;
 constexpr int kInvertingY = 43;
 
+// The small print under each circuit, which the window's masks always hide.
+// It credits the team, not a person.
+constexpr char kCreditText[] = "Drawn by the filter team";
+
 struct LabelBox {
     const char* text;
     int left;
@@ -50,6 +53,16 @@ struct ResistorPart {
     const char* label;
     int labelLeft;
     int labelRight;
+};
+
+// One line of small text below the circuit, set to fill its columns exactly.
+// The window always covers it with a mask.
+struct CreditLine {
+    const char* text;
+    const TextStyle* style;
+    int left;
+    int right;
+    int top;  // top of the capitals
 };
 
 enum class Lead { kToTopWire, kToGround };
@@ -77,6 +90,7 @@ struct SchematicLayout {
     int outputDotLeft;
     int outputDotRight;
     LabelBox vout;
+    CreditLine credit;
 };
 
 const SchematicLayout kTwoPole{
@@ -95,6 +109,7 @@ const SchematicLayout kTwoPole{
     292,
     297,
     {"Vout", 269, 299, 36},
+    {kCreditText, &kCreditStyle, 27, 156, 129},
 };
 
 const SchematicLayout kThreePole{
@@ -114,11 +129,12 @@ const SchematicLayout kThreePole{
     387,
     391,
     {"Vout", 365, 395, 36},
+    {kCreditText, &kSmallCreditStyle, 147, 251, 129},
 };
 
 void DrawLabel(Raster& r, const LabelBox& label) {
-    PlaceInkCentred(r, RenderInk(QString::fromLatin1(label.text), kLabelStyle), label.left,
-                    label.right, label.top, kBlack);
+    PlaceInkCentred(r, SetLine(label.text, kLabelStyle), label.left, label.right, label.top,
+                    kBlack);
 }
 
 // A filled round dot whose row centred on the wire is the fourth of a
@@ -234,6 +250,9 @@ Raster DrawSchematic(const SchematicLayout& s) {
     r.HLine(s.ampLeft + kAmpDepth, s.outputDotRight, kOutputY, kBlack);
     DrawDot(r, s.outputDotLeft, s.outputDotRight, kOutputY);
     DrawLabel(r, s.vout);
+
+    const CreditLine& c = s.credit;
+    PlaceInk(r, SetLine(c.text, *c.style, c.right - c.left + 1), c.left, c.top, kBlack);
     return r;
 }
 

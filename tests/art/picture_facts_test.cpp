@@ -191,18 +191,48 @@ struct Label {
     int bottom;
 };
 
-// The ink of a label fills its box: within two pixels across, within one
-// pixel up and down (capitals 12 pixels tall). Nothing else lies within
-// three pixels of the box.
+// The ink of a label fills its box exactly (capitals 12 pixels tall, no
+// descenders), and nothing else lies within three pixels of the box.
 void ExpectLabels(const BmpFile& f, std::initializer_list<Label> labels) {
     for (const Label& l : labels) {
         const Box ink = InkBox(f, l.left - 3, l.top - 3, l.right + 3, l.bottom + 3, B);
         ASSERT_FALSE(ink.Empty()) << l.text;
-        EXPECT_NEAR(ink.left, l.left, 2) << l.text << " left";
-        EXPECT_NEAR(ink.right, l.right, 2) << l.text << " right";
-        EXPECT_NEAR(ink.top, l.top, 1) << l.text << " top";
-        EXPECT_NEAR(ink.bottom, l.bottom, 1) << l.text << " bottom";
+        EXPECT_EQ(ink.left, l.left) << l.text << " left";
+        EXPECT_EQ(ink.right, l.right) << l.text << " right";
+        EXPECT_EQ(ink.top, l.top) << l.text << " top";
+        EXPECT_EQ(ink.bottom, l.bottom) << l.text << " bottom";
     }
+}
+
+struct Area {
+    int left;
+    int top;
+    int right;
+    int bottom;
+};
+
+// The credit line lies under its mask with room to spare: its ink fills
+// exactly the given box, which holds capitals capHeight pixels tall (the
+// first letter's stem) and descenders below them, and the rest of the area
+// the mask covers is white.
+void ExpectCreditLine(const BmpFile& f, Area mask, Area line, int capHeight) {
+    const Box ink = InkBox(f, mask.left, mask.top, mask.right, mask.bottom, B);
+    ASSERT_FALSE(ink.Empty()) << "a credit line under the mask";
+    EXPECT_EQ(ink.left, line.left);
+    EXPECT_EQ(ink.right, line.right);
+    EXPECT_EQ(ink.top, line.top);
+    EXPECT_EQ(ink.bottom, line.bottom);
+    const Box stem = InkBox(f, line.left, mask.top, line.left, mask.bottom, B);
+    EXPECT_EQ(stem.top, line.top);
+    EXPECT_EQ(stem.bottom - stem.top + 1, capHeight) << "capitals " << capHeight << " tall";
+    EXPECT_EQ(stem.count, capHeight) << "first letter's stem unbroken";
+    EXPECT_GT(line.bottom, line.top + capHeight - 1) << "descenders below the capitals";
+    ExpectArea(f, mask.left, mask.top, mask.right, line.top - 1, W, "mask area above the line");
+    ExpectArea(f, mask.left, line.bottom + 1, mask.right, mask.bottom, W,
+               "mask area below the line");
+    ExpectArea(f, mask.left, mask.top, line.left - 1, mask.bottom, W, "mask area left of the line");
+    ExpectArea(f, line.right + 1, mask.top, mask.right, mask.bottom, W,
+               "mask area right of the line");
 }
 
 // A resistor zigzag between two columns: 16 pixels high (y 60 to 75), three
@@ -401,9 +431,12 @@ TEST(TwoPoleTest, Labels) {
                             });
 }
 
+TEST(TwoPoleTest, CreditLineUnderTheMask) {
+    ExpectCreditLine(TwoPole(), {19, 123, 161, 148}, {27, 129, 156, 141}, 10);
+}
+
 TEST(TwoPoleTest, BlankAreas) {
     const BmpFile& f = TwoPole();
-    ExpectArea(f, 19, 123, 161, 148, W, "area under the mask Text6");
     ExpectArea(f, 0, 0, 305, 5, W, "above the top wire");
     ExpectArea(f, 0, 152, 305, 156, W, "below the ground point");
     ExpectArea(f, 302, 0, 305, 156, W, "right of Vout and the output dot");
@@ -520,9 +553,12 @@ TEST(ThreePoleTest, Labels) {
                               });
 }
 
+TEST(ThreePoleTest, CreditLineUnderTheMask) {
+    ExpectCreditLine(ThreePole(), {137, 125, 260, 143}, {147, 129, 251, 138}, 8);
+}
+
 TEST(ThreePoleTest, BlankAreas) {
     const BmpFile& f = ThreePole();
-    ExpectArea(f, 137, 125, 260, 143, W, "area under the mask Text7");
     ExpectArea(f, 0, 0, 401, 5, W, "above the top wire");
     ExpectArea(f, 0, 140, 401, 146, W, "below the ground points");
     ExpectArea(f, 398, 0, 401, 146, W, "right of Vout");
@@ -568,12 +604,19 @@ TEST(HelpSheetTest, TitleInTheBreak) {
     EXPECT_EQ(InkBox(f, 109, 4, 274, 13, B).count, 0) << "title is not black";
     const Box all = InkBox(f, 0, 0, 386, 211, kBlue);
     const Box caps = InkBox(f, 0, 0, 386, 13, kBlue);
-    EXPECT_NEAR(all.left, 121, 2) << "title centred on the break";
-    EXPECT_NEAR(all.right, 262, 2) << "title centred on the break";
+    EXPECT_EQ(all.left, 121) << "title centred on the break";
+    EXPECT_EQ(all.right, 262) << "title centred on the break";
     EXPECT_EQ(caps.top, 4) << "capitals from y 4";
     EXPECT_EQ(all.top, 4);
     EXPECT_LE(all.bottom, 18) << "only descenders below the bar";
     EXPECT_GT(InkBox(f, 109, 13, 274, 13, kBlue).count, 0) << "capitals stand on y 13";
+    // The "L" that starts it: a bold stem, two columns of 10 pixels.
+    for (int x : {121, 122}) {
+        const Box stem = InkBox(f, x, 0, x, 20, kBlue);
+        EXPECT_EQ(stem.top, 4) << "x " << x;
+        EXPECT_EQ(stem.bottom, 13) << "x " << x;
+        EXPECT_EQ(stem.count, 10) << "x " << x;
+    }
     EXPECT_EQ(InkBox(f, 109, 4, 119, 20, kBlue).count, 0);
     EXPECT_EQ(InkBox(f, 264, 4, 274, 20, kBlue).count, 0);
 }
@@ -600,9 +643,9 @@ TEST(HelpSheetTest, TextLinesStartAtX18) {
         // The capitals' rows, bounded by the frame.
         const Box ink = InkBox(f, 15, line.capTop - 1, 369, line.capTop + line.capHeight - 1, B);
         ASSERT_FALSE(ink.Empty());
-        EXPECT_NEAR(ink.left, 18, 1);
+        EXPECT_EQ(ink.left, 18);
         EXPECT_EQ(ink.top, line.capTop);
-        EXPECT_LE(ink.right, 366) << "clear of the right bar";
+        EXPECT_LE(ink.right, 364) << "four pixels clear of the right bar";
         EXPECT_GT(InkBox(f, 15, line.capTop + line.capHeight - 1, 369,
                          line.capTop + line.capHeight - 1, B)
                       .count,
