@@ -69,17 +69,24 @@ def stop_children():
                 p.wait()
 
 
-def start_xvfb(screen=(1024, 768)):
+def spawn_reporting(args_with_fd, what, **kw):
+    """Starts a server that writes one line (its display, its address) to the
+    file descriptor it is given; returns that line and the process."""
     r, w = os.pipe()
-    xvfb = spawn(["Xvfb", "-displayfd", str(w), "-screen", "0", "%dx%dx24" % screen,
-                  "-nolisten", "tcp"], pass_fds=(w,), stdout=subprocess.DEVNULL,
-                 stderr=subprocess.DEVNULL)
+    process = spawn(args_with_fd(w), pass_fds=(w,), stdout=subprocess.DEVNULL,
+                    stderr=subprocess.DEVNULL, **kw)
     os.close(w)
-    number = b""
-    while not number.endswith(b"\n"):
-        chunk = os.read(r, 16)
+    line = b""
+    while not line.endswith(b"\n"):
+        chunk = os.read(r, 256)
         if not chunk:
-            sys.exit("Xvfb did not start")
-        number += chunk
+            sys.exit(what + " did not start")
+        line += chunk
     os.close(r)
-    return ":" + number.decode().strip(), xvfb
+    return line.decode().strip(), process
+
+
+def start_xvfb(screen=(1024, 768)):
+    number, xvfb = spawn_reporting(lambda fd: ["Xvfb", "-displayfd", str(fd), "-screen", "0",
+                                               "%dx%dx24" % screen, "-nolisten", "tcp"], "Xvfb")
+    return ":" + number, xvfb

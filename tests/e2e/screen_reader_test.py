@@ -22,7 +22,7 @@ import tempfile
 import time
 
 from e2e_common import (EXPECTED_THREE_POLES, EXPECTED_TWO_POLES, self_check_expected, spawn,
-                        start_xvfb, stop_children)
+                        spawn_reporting, start_xvfb, stop_children)
 
 TITLE_PATTERN = "^Low Pass Filter - Butterworth"
 # The debug log: entries begin with a time stamp; an utterance is an entry
@@ -182,18 +182,9 @@ def session_env(folder):
 
 
 def start_session_bus(env):
-    r, w = os.pipe()
-    spawn(["dbus-daemon", "--session", "--nofork", "--print-address=%d" % w], env=env,
-          pass_fds=(w,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(w)
-    address = b""
-    while not address.endswith(b"\n"):
-        chunk = os.read(r, 256)
-        if not chunk:
-            sys.exit("dbus-daemon did not start")
-        address += chunk
-    os.close(r)
-    return address.decode().strip()
+    address, _ = spawn_reporting(lambda fd: ["dbus-daemon", "--session", "--nofork",
+                                             "--print-address=%d" % fd], "dbus-daemon", env=env)
+    return address
 
 
 def main():
