@@ -76,6 +76,16 @@ class Unpresented : public QAccessibleWidget {
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
 };
 
+// A label read out when it appears, its text as its name.
+class AnnouncedAccessible : public QAccessibleWidget {
+  public:
+    explicit AnnouncedAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Notification) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
 // A picture presented by its words. The row is looked up when asked for, as
 // the interface is made while the control is built, before it has its name.
 class PictureAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
@@ -229,6 +239,8 @@ QAccessibleInterface* Factory(const QString& className, QObject* object) {
     if (className == QLatin1String(DecorationLabel::staticMetaObject.className()) ||
         className == QLatin1String(MaskBox::staticMetaObject.className()))
         return new Unpresented(widget);
+    if (className == QLatin1String(AnnouncedLabel::staticMetaObject.className()))
+        return new AnnouncedAccessible(widget);
     if (className == QLatin1String(PictureView::staticMetaObject.className()))
         return new PictureAccessible(widget);
     if (className == QLatin1String("QLineEdit")) return new TextBoxAccessible(widget);

@@ -29,6 +29,13 @@ class DecorationLabel : public QLabel {
     using QLabel::QLabel;
 };
 
+// A label that is announced, as a notification is, each time it appears.
+class AnnouncedLabel : public QLabel {
+    Q_OBJECT
+  public:
+    using QLabel::QLabel;
+};
+
 // A blank box laid over a schematic's credit line. It looks like a text box
 // but holds nothing to read or edit: not presented either.
 class MaskBox : public QLineEdit {

@@ -44,7 +44,7 @@ constexpr ControlRow kControls[] = {
 {"Image1",    Image,        nullptr,  ":/art/two_pole.bmp",          2805,   75, 4590, 2355, WindowFont,                   Usual,         Usual,           false, -1, false, Presented},
 {"Label7",    Label,        nullptr,  "",                            8040,    0,  135, 6135, WindowFont,                   Navy,          Usual,           true,   5, false, Decoration},
 {"Image2",    Image,        nullptr,  ":/art/three_pole.bmp",        1950,   75, 6030, 2205, WindowFont,                   Usual,         Usual,           true,  -1, false, Presented},
-{"Label20",   Label,        nullptr,  "Click \"Design\" to refresh", 4440, 3960, 2895,  255, {"Verdana", 9.75, true},      ScrollBarGrey, Rgb(255,0,0),    true,  40, false, Presented},
+{"Label20",   Label,        nullptr,  "Click \"Design\" to refresh", 4440, 3960, 2895,  255, {"Verdana", 9.75, true},      ScrollBarGrey, Rgb(255,0,0),    true,  40, false, Announced},
 {"Label19",   Label,        nullptr,  "Enter frequency (Hz)",         360, 4920, 2295,  255, WindowFont,                   ScrollBarGrey, Sys(13),         true,  39, false, Presented},
 {"Label18",   Label,        nullptr,  "uF",                          7200, 5280,  375,  255, SansSerif975,                 ScrollBarGrey, Usual,           true,  37, false, Presented},
 {"Label17",   Label,        nullptr,  "uF",                          7200, 4800,  375,  255, SansSerif975,                 ScrollBarGrey, Usual,           true,  36, false, Presented},

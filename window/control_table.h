@@ -47,10 +47,12 @@ struct DesignFont {
 };
 constexpr DesignFont WindowFont{};
 
-// Whether assistive technology meets the control at all. Decoration (the
-// edge bars, the panel beneath the schematics, the masks) is there for the
-// eye only; what everything else is called is in accessibility.cpp.
-enum class Presence { Presented, Decoration };
+// How assistive technology meets the control. Decoration (the edge bars,
+// the panel beneath the schematics, the masks) is there for the eye only. An
+// announced label speaks up whenever it appears, as the refresh prompt
+// catches the eye when the order changes. What everything is called is in
+// accessibility.cpp.
+enum class Presence { Presented, Decoration, Announced };
 
 struct ControlRow {
     const char* name;

@@ -72,6 +72,8 @@ QWidget* MakeWidget(const ControlRow& c, QWidget* container) {
         case Kind::OptionButton:
             return new OptionButton(text, container);
         case Kind::Label:
+            if (c.presence == lpf::Presence::Announced)
+                return new lpf::AnnouncedLabel(text, container);
             if (c.presence == lpf::Presence::Decoration)
                 return new lpf::DecorationLabel(text, container);
             return new QLabel(text, container);

@@ -55,7 +55,7 @@ STEPS = [
     ("Tab to the second result", ["Tab"], [C4, "C4 (uF) text", C4 + " selected"]),
     ("Tab on to the third result", ["Tab"] * 4, [C5, "C5 (uF) text", C5 + " selected"]),
     ("Tab on to Three Poles", ["Tab"] * 3, ["Three Poles"]),
-    ("Up arrow: Two Poles", ["Up"], ["Two Poles"]),
+    ("Up arrow: Two Poles", ["Up"], ['notification Click "Design" to refresh', "Two Poles"]),
     ("Tab on to Design", ["Tab"], ["Design push button"]),
     ("Design", ["space"], []),
     ("Tab to the resistor value", ["Tab"], ["1100", "R1 = R2 (Ohm) text"]),

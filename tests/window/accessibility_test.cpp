@@ -157,6 +157,17 @@ class AccessibilityTest : public QObject {
         QVERIFY(!Presented(*form, "Picture1"));
     }
 
+    // The refresh prompt speaks up when it reappears after a change of order.
+    void refreshPromptIsAnnounced() {
+        QAccessibleInterface* prompt = Interface(*form, "Label20");
+        QCOMPARE(prompt->role(), QAccessible::Notification);
+        QCOMPARE(prompt->text(QAccessible::Name), QStringLiteral("Click \"Design\" to refresh"));
+        Click(*form, "Command1");
+        QVERIFY(!Presented(*form, "Label20"));
+        Click(*form, "Option1");
+        QVERIFY(Presented(*form, "Label20"));
+    }
+
     void decorationIsNotPresented() {
         for (const char* name : {"Label2", "Label7", "Label8", "Label9", "Text6", "Text7"}) {
             QAccessibleInterface* iface = Interface(*form, name);
