@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# hardening-check on the program in the .deb: PIE, stack protector, full
-# RELRO, immediate binding, and CET control-flow protection where the
-# toolchain can mark a program with it.
+# hardening-check on the program in the .deb: PIE, stack protector, fortify,
+# full RELRO, immediate binding, and the control-flow marks of this
+# architecture (CET on x86-64, BTI/PAC on arm64) where the toolchain can set
+# them; newer hardening-check asks for both kinds everywhere, so the other
+# architecture's is left out.
 #   check_hardening.sh PACKAGE_DIR PROBE
 # PROBE is a small program built with the same flags (hardening_probe.cpp).
 # Two allowances, each shown in the output and checked against the probe:
@@ -10,9 +12,9 @@
 #   Qt's containers, inlined, copying into heap memory of a size the compiler
 #   cannot see, which no level of fortify checks. The probe shows that these
 #   flags do give checked calls.
-# - CET: Debian 12's C start-up files carry no IBT/SHSTK marks, so the linker
-#   drops them from every program (/usr/bin/ls included). Required whenever
-#   the probe, built with -fcf-protection, does carry them.
+# - Control flow: Debian 12's C start-up files carry no IBT/SHSTK marks, so
+#   the linker drops them from every program (/usr/bin/ls included). Required
+#   whenever the probe, built with the same flags, does carry them.
 set -uo pipefail
 deb="$(echo "$1"/*.deb)" probe="$2"
 scratch="$(mktemp -d)"
@@ -34,10 +36,19 @@ grep -q 'Fortify Source functions: yes' <<<"$probe_report" ||
 grep -q 'Stack clash protection: yes' <<<"$probe_report" ||
     fail "the probe has no stack-clash probes"
 
+case "$(uname -m)" in
+    x86_64) own=("Control flow integrity" --nocfprotection) other=("Branch Protection" --nobranchprotection) ;;
+    aarch64) own=("Branch Protection" --nobranchprotection) other=("Control flow integrity" --nocfprotection) ;;
+    *) own=() other=() ;;
+esac
 skip=()
-if ! grep -q 'Control flow integrity: yes' <<<"$probe_report"; then
-    skip+=(--nocfprotection)
-    echo "note: this toolchain marks no program with IBT/SHSTK; control flow not required"
+# Older hardening-check has no check (nor option) for the other kind.
+if [ ${#other[@]} -gt 0 ] && grep -q "${other[0]}" <<<"$probe_report"; then
+    skip+=("${other[1]}")
+fi
+if [ ${#own[@]} -gt 0 ] && ! grep -q "${own[0]}: yes" <<<"$probe_report"; then
+    skip+=("${own[1]}")
+    echo "note: this toolchain marks no program for control flow; not required"
     # Then at least the program's own code must carry the CET landing pads.
     if [ "$(uname -m)" = x86_64 ] && [ "$(objdump -d "$bin" | grep -c endbr64)" -eq 0 ]; then
         fail "no endbr64 in the program: built without -fcf-protection"
