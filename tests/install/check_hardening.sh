@@ -49,9 +49,11 @@ fi
 if [ ${#own[@]} -gt 0 ] && ! grep -q "${own[0]}: yes" <<<"$probe_report"; then
     skip+=("${own[1]}")
     echo "note: this toolchain marks no program for control flow; not required"
-    # Then at least the program's own code must carry the CET landing pads.
-    if [ "$(uname -m)" = x86_64 ] && [ "$(objdump -d "$bin" | grep -c endbr64)" -eq 0 ]; then
-        fail "no endbr64 in the program: built without -fcf-protection"
+    # Then at least the program's own functions must start with CET landing
+    # pads: hundreds of them, where the C start-up files alone bring two.
+    pads="$(objdump -d "$bin" | grep -c endbr64)"
+    if [ "$(uname -m)" = x86_64 ] && [ "$pads" -lt 50 ]; then
+        fail "$pads endbr64 in the program: built without -fcf-protection"
     fi
 fi
 report="$(hardening-check --verbose "$bin")"
