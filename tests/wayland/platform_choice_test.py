@@ -99,6 +99,11 @@ def read(path):
 # --- the desktop ---------------------------------------------------------------
 
 def start_weston(runtime):
+    # The folder of the X sockets, which a desktop system makes at boot and
+    # Xvfb makes for itself, but weston expects to exist.
+    if not os.path.isdir("/tmp/.X11-unix"):
+        os.makedirs("/tmp/.X11-unix", exist_ok=True)
+        os.chmod("/tmp/.X11-unix", 0o1777)
     socket = "lowpass-%d" % os.getpid()
     env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "XDG_RUNTIME_DIR": runtime,
            "HOME": runtime}
@@ -180,9 +185,10 @@ def native_wayland_run(lowpass, runtime, socket, x_display, label, name, **chang
     app = spawn([lowpass], env, open(log, "w"))
     try:
         # The toplevel with the window's title, then a buffer on a surface:
-        # the window has been drawn.
-        drawn = re.compile(r'xdg_toplevel@\d+\.set_title\("' + re.escape(TITLE)
-                           + r'"\)[\s\S]*wl_surface@\d+\.attach\(wl_buffer@')
+        # the window has been drawn. Newer libwayland writes object ids with
+        # '#' rather than '@'.
+        drawn = re.compile(r'xdg_toplevel[@#]\d+\.set_title\("' + re.escape(TITLE)
+                           + r'"\)[\s\S]*wl_surface[@#]\d+\.attach\(wl_buffer[@#]')
         shown = poll(lambda: drawn.search(read(log)), 15)
         check(bool(shown), label + ": a native Wayland window titled '%s' is drawn" % TITLE)
         check(app.poll() is None, label + ": the program is still running")
