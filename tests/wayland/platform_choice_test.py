@@ -128,6 +128,10 @@ def session_env(runtime, socket, x_display, **changes):
            "XDG_RUNTIME_DIR": runtime, "XDG_SESSION_TYPE": "wayland",
            "WAYLAND_DISPLAY": socket, "DISPLAY": x_display, "LC_ALL": "C.UTF-8",
            "DBUS_SESSION_BUS_ADDRESS": "unix:path=/nonexistent"}
+    # The sanitized build's settings, and nothing else of the caller's.
+    for name in ("ASAN_OPTIONS", "UBSAN_OPTIONS", "LSAN_OPTIONS"):
+        if name in os.environ:
+            env[name] = os.environ[name]
     env.update(changes)
     return {k: v for k, v in env.items() if v is not None}
 
