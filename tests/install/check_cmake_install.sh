@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# cmake --install into a scratch prefix puts the program into bin/ and its
-# launcher entry into share/applications/, and nothing else.
+# cmake --install into a scratch prefix lays out the program and its files
+# (check_tree in common.sh), and nothing else.
 #   check_cmake_install.sh BUILD_DIR
 set -uo pipefail
 build="$1"

@@ -1,19 +1,14 @@
 #!/usr/bin/env bash
-# cpack builds a .deb that unpacks (dpkg-deb -x, into a scratch root) to the
-# program and its launcher under /usr, and whose Depends names the Qt 6
-# Widgets library, the X11 platform plugin and the fonts the window uses.
-#   check_deb.sh BUILD_DIR
+# The .deb unpacks (dpkg-deb -x, into a scratch root) to the program and its
+# files under /usr; its Depends names the Qt 6 Widgets library, the X11
+# platform plugin and the fonts the window uses; its copyright file carries
+# the licence at the root of the repository.
+#   check_deb.sh PACKAGE_DIR SOURCE_DIR
 set -uo pipefail
-build="$1"
+deb="$(echo "$1"/*.deb)" source="$2"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 source "$(dirname "$0")/common.sh"
-
-cpack --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 ||
-    { cat "$scratch/cpack.log"; exit 1; }
-debs=("$scratch"/out/*.deb)
-[ "${#debs[@]}" -eq 1 ] && [ -f "${debs[0]}" ] || { echo "FAIL: cpack made: ${debs[*]}"; exit 1; }
-deb="${debs[0]}"
 
 [ "$(dpkg-deb -f "$deb" Package)" = lowpass ] || fail "package name $(dpkg-deb -f "$deb" Package)"
 depends="$(dpkg-deb -f "$deb" Depends)"
@@ -26,7 +21,19 @@ done
 for name in $names; do
     dpkg-query -W "$name" >/dev/null 2>&1 || fail "Depends names $name, which is not a known package"
 done
+[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] ||
+    fail "Recommends is '$(dpkg-deb -f "$deb" Recommends)', not the Wayland platform plugin"
 
 dpkg-deb -x "$deb" "$scratch/root" || fail "dpkg-deb -x failed"
 check_tree "$scratch/root" "/usr/"
+
+# The copyright file's licence text, unfolded, is LICENSE without its title
+# and copyright lines; both name the same holder.
+copyright="$scratch/root/usr/share/doc/lowpass/copyright"
+awk '/^License: MIT$/ {n = NR} {line[NR] = $0} END {for (i = n + 1; i <= NR; i++) print line[i]}' \
+    "$copyright" | sed 's/^ //; s/^\.$//' >"$scratch/licence"
+tail -n +5 "$source/LICENSE" | diff -u - "$scratch/licence" ||
+    fail "the copyright file's licence differs from LICENSE"
+holder="$(sed -n 's/^Copyright (c) //p' "$source/LICENSE")"
+grep -qx "Copyright: $holder" "$copyright" || fail "the copyright file does not name '$holder'"
 exit "$failed"

@@ -12,13 +12,21 @@ files_under() {
     (cd "$1" && find . \( -type f -o -type l \) | sed 's|^\./||' | LC_ALL=C sort)
 }
 
-# An installed tree with PREFIX below ROOT holds exactly the program and its
-# launcher entry, the entry is valid and starts the installed program.
+# The launcher entry, AppStream metadata and icon are all named after this.
+app_id=org.example.lowpass
+
+# An installed tree with PREFIX below ROOT holds exactly the program, its
+# manual page, launcher entry, metadata, icon, copyright and changelog; the
+# entry and metadata are valid, the entry starts the installed program, and
+# every name they give the icon leads to the icon.
 check_tree() {
     local root="$1" prefix="$2"
+    local share="$root/${prefix#/}share"
     local expected actual
-    expected="$(printf '%s\n' "${prefix#/}bin/lowpass" \
-        "${prefix#/}share/applications/lowpass.desktop" | sed 's|^/||' | LC_ALL=C sort)"
+    expected="$(printf "${prefix#/}%s\n" bin/lowpass share/man/man1/lowpass.1.gz \
+        "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml" \
+        "share/icons/hicolor/scalable/apps/$app_id.svg" \
+        share/doc/lowpass/copyright share/doc/lowpass/changelog.gz | LC_ALL=C sort)"
     actual="$(files_under "$root")"
     [ "$actual" = "$expected" ] || fail "installed files are
 $actual
@@ -26,7 +34,8 @@ expected
 $expected"
 
     local bin="$root/${prefix#/}bin/lowpass"
-    local entry="$root/${prefix#/}share/applications/lowpass.desktop"
+    local entry="$share/applications/$app_id.desktop"
+    local metainfo="$share/metainfo/$app_id.metainfo.xml"
     [ -x "$bin" ] || fail "$bin is not executable"
     if [ -f "$entry" ]; then
         desktop-file-validate "$entry" || fail "$entry does not validate"
@@ -35,6 +44,16 @@ $expected"
         [ "$(basename "$bin")" = "${exec_line%% *}" ] ||
             fail "the launcher runs '$exec_line', not the installed $(basename "$bin")"
         grep -q '^Terminal=false$' "$entry" || fail "the launcher would open a terminal"
+        check_icon "$share" "$(sed -n 's/^Icon=//p' "$entry")" "the launcher's Icon="
+    fi
+    if [ -f "$metainfo" ]; then
+        appstreamcli validate --no-net "$metainfo" || fail "$metainfo does not validate"
+        local launchable
+        launchable="$(sed -n 's|.*<launchable type="desktop-id">\(.*\)</launchable>.*|\1|p' "$metainfo")"
+        [ "$launchable" = "$app_id.desktop" ] && [ -f "$share/applications/$launchable" ] ||
+            fail "the metadata launches '$launchable', which is not installed"
+        check_icon "$share" "$(sed -n 's|.*<icon type="stock">\(.*\)</icon>.*|\1|p' "$metainfo")" \
+            "the metadata's stock icon"
     fi
     if [ -x "$bin" ]; then
         # The installed program must find every library on the system, not in
@@ -46,4 +65,21 @@ $expected"
             fail "the installed program keeps a run path: $(readelf -d "$bin" | grep -E 'R(UN)?PATH')"
         fi
     fi
+}
+
+# check_icon SHARE NAME WHAT: the icon theme lookup of NAME finds the
+# scalable icon, and it renders.
+check_icon() {
+    local svg="$1/icons/hicolor/scalable/apps/$2.svg"
+    [ "$2" = "$app_id" ] || fail "$3 is '$2', not $app_id"
+    [ -f "$svg" ] || { fail "$3 names $2, but $svg is missing"; return; }
+    local png size
+    png="$(mktemp --suffix=.png)"
+    if rsvg-convert -w 48 -h 48 "$svg" -o "$png" 2>/dev/null; then
+        size="$(/usr/bin/identify -format '%wx%h' "$png")"
+        [ "$size" = 48x48 ] || fail "$svg renders at $size, not 48x48"
+    else
+        fail "$svg does not render"
+    fi
+    rm -f "$png"
 }
