@@ -44,7 +44,7 @@ mirror_of_machine() {
     cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
         awk -v want="$codename" '$1 == "deb" { sub(/ \[[^]]*\]/, ""); if ($3 == want) print $2 }'
 }
-mirror="$(mirror_of_machine | head -n1)"
+mirror="$(mirror_of_machine | awk 'NR == 1')"
 [ -n "$mirror" ] || { echo "debian13-check: no Debian mirror found in /etc/apt/sources*" >&2; exit 1; }
 
 # --- Mounts, and their removal ------------------------------------------------
