@@ -36,13 +36,16 @@ mirror_of_machine() {
     for f in /etc/apt/sources.list.d/*.sources; do
         [ -f "$f" ] || continue
         awk -v want="$codename" '
-            /^[ \t]*$/ { if (uri != "" && match_suite) { print uri; exit } uri = ""; match_suite = 0; next }
+            function found() { if (uri != "" && match_suite) print uri; uri = ""; match_suite = 0 }
+            /^[ \t]*$/ { found(); next }
             tolower($1) == "uris:" { uri = $2 }
             tolower($1) == "suites:" { for (i = 2; i <= NF; i++) if ($i == want) match_suite = 1 }
-            END { if (uri != "" && match_suite) print uri }' "$f"
+            END { found() }' "$f"
     done
-    cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
-        awk -v want="$codename" '$1 == "deb" { sub(/ \[[^]]*\]/, ""); if ($3 == want) print $2 }'
+    for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+        [ -f "$f" ] || continue
+        awk -v want="$codename" '$1 == "deb" { sub(/ \[[^]]*\]/, ""); if ($3 == want) print $2 }' "$f"
+    done
 }
 mirror="$(mirror_of_machine | awk 'NR == 1')"
 [ -n "$mirror" ] || { echo "debian13-check: no Debian mirror found in /etc/apt/sources*" >&2; exit 1; }
