@@ -24,7 +24,7 @@ if [ ${#missing[@]} -ne 0 ]; then
     # A name this release does not offer would stop apt with a bare "Unable
     # to locate"; say which one, and on which release.
     for pkg in "${missing[@]}"; do
-        candidate="$(apt-cache policy "$pkg" | awk '/Candidate:/ {print $2}')"
+        candidate="$(LC_ALL=C apt-cache policy "$pkg" | awk '/Candidate:/ {print $2}')"
         if [ -z "$candidate" ] || [ "$candidate" = "(none)" ]; then
             echo "scripts/packages.txt names $pkg, which $(. /etc/os-release && echo "$PRETTY_NAME") does not offer" >&2
             exit 1
