@@ -208,7 +208,7 @@ in_root "$copy" timeout --kill-after=30 "$time_limit" bash -c 'cd /root/lowpass 
 seconds[test.sh]=$((SECONDS - suite_start))
 
 # Where each part of ./test.sh ended, from the lines ctest prints.
-at() { grep -m1 -E "$1" "$suite_log" | awk '{ split($1, t, ":"); print t[1] * 60 + t[2] }'; }
+at() { grep -m1 -E "$1" "$suite_log" | awk '{ split($1, t, ":"); print t[1] * 60 + t[2] }' || true; }
 total=${seconds[test.sh]}
 build_end="$(at ' Test project .*/build$')"
 tests_end="$(at 'Total Test time')"
