@@ -202,9 +202,12 @@ timestamped() {
         printf '%3d:%02d %s\n' $((t / 60)) $((t % 60)) "$line"
     done
 }
-status=0
+# In the background, so that a signal to this script runs its clean-up at once
+# rather than after the suite (bash defers traps while a foreground job runs).
 in_root "$copy" timeout --kill-after=30 "$time_limit" bash -c 'cd /root/lowpass && ./test.sh' 2>&1 |
-    timestamped | tee "$suite_log" || status=$?
+    timestamped | tee "$suite_log" &
+status=0
+wait $! || status=$?
 seconds[test.sh]=$((SECONDS - suite_start))
 
 # Where each part of ./test.sh ended, from the lines ctest prints.
