@@ -75,12 +75,11 @@ remove_root() {
     for signal in TERM KILL; do
         for link in /proc/[0-9]*/root; do
             pid="${link#/proc/}" pid="${pid%/root}"
-            [ "$(readlink "$link" 2>/dev/null)" = "$r" ] && kill -s "$signal" "$pid" 2>/dev/null || true
+            if [ "$(readlink "$link" 2>/dev/null)" = "$r" ]; then kill -s "$signal" "$pid" 2>/dev/null || true; fi
         done
         sleep 1
     done
-    local tries
-    for tries in 1 2 3; do
+    for _ in 1 2 3; do
         [ -z "$(mounts_under "$r")" ] && break
         umount -R "$r/var/cache/apt/archives" "$r/run" "$r/dev" "$r/sys" "$r/proc" 2>/dev/null || true
         mounts_under "$r" | sort -r | while read -r m; do umount "$m" 2>/dev/null || true; done
