@@ -11,8 +11,11 @@ ctest --test-dir build --output-on-failure -j"$(nproc)"
 # report fails its test: UBSan aborts at the first finding, and leaks count.
 # One test at a time: the instrumented window is several times slower, and the
 # timed waits of the GUI tests should not also share the cores.
+# Qt 6.8 asks the desktop portal over D-Bus when the window system starts,
+# and leaks the object that waits for the answer when the program ends first,
+# as it does in the tests that have no session bus: here it does not ask.
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLPF_SANITIZE=ON >/dev/null
 cmake --build build-asan -j"$(nproc)"
 ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
-    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 QT_NO_XDG_DESKTOP_PORTAL=1 \
     ctest --test-dir build-asan --output-on-failure

@@ -4,6 +4,7 @@
 // rounding of a result text. Written apart from the code under test so that
 // the two must agree by construction, not by sharing code.
 
+#include <clocale>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -14,6 +15,17 @@
 #include <vector>
 
 namespace fuzzcheck {
+
+// The C library's conversions follow the process locale. These read and write
+// as the "C" locale does whatever locale is selected, so that the reference
+// never depends on the machine it runs on.
+inline locale_t CLocale() {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t{});
+    return c;
+}
+inline double ReadC(const std::string& text) {
+    return strtod_l(text.c_str(), nullptr, CLocale());
+}
 
 inline bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n';
@@ -52,7 +64,7 @@ inline double OctalValue(std::string_view digits) {
         std::snprintf(buf, sizeof buf, "%09u", static_cast<unsigned>(limbs[i]));
         text += buf;
     }
-    return std::strtod(text.c_str(), nullptr);
+    return ReadC(text);
 }
 
 // The leading number of a text: blanks, tabs and line feeds dropped
@@ -71,7 +83,7 @@ inline double ReferenceLeadingNumber(std::string_view text) {
         const std::string digits = s.substr(2, end - 2);
         if (digits.empty()) return 0.0;
         if (!hex) return OctalValue(digits);
-        return std::strtod(("0x" + digits).c_str(), nullptr);
+        return ReadC("0x" + digits);
     }
 
     std::size_t i = 0;
@@ -92,7 +104,7 @@ inline double ReferenceLeadingNumber(std::string_view text) {
         while (j < s.size() && IsDec(s[j])) exponent += s[j++];
         if (j > first) number += exponent;
     }
-    return std::strtod(number.c_str(), nullptr);
+    return ReadC(number);
 }
 
 // A double rounded to 15 significant digits, as its digit string without
@@ -105,8 +117,10 @@ struct Rounded15 {
 
 inline Rounded15 RoundTo15Digits(double x) {
     char buf[64];
+    const locale_t selected = uselocale(CLocale());
     std::snprintf(buf, sizeof buf, "%.14e", x);
-    Rounded15 r{std::strtod(buf, nullptr), "", 0};
+    uselocale(selected);
+    Rounded15 r{ReadC(buf), "", 0};
     const char* p = buf;
     if (*p == '-') ++p;
     for (; *p != 'e'; ++p)
@@ -182,7 +196,7 @@ inline std::string CheckResultText(std::string_view text, char separator, double
     std::string readable(text);
     for (char& c : readable)
         if (c == separator) c = '.';
-    if (std::strtod(readable.c_str(), nullptr) != r.value) return "value differs";
+    if (ReadC(readable) != r.value) return "value differs";
     return {};
 }
 

@@ -1,6 +1,6 @@
 #include "result_text_check.h"
 
-#include <cstdlib>
+#include "c_number.h"
 
 namespace lpf_random {
 namespace {
@@ -82,7 +82,7 @@ double ResultTextValue(std::string_view text, char separator) {
     std::string c(text);
     for (char& ch : c)
         if (ch == separator) ch = '.';
-    return std::strtod(c.c_str(), nullptr);
+    return ReadCNumber(c);
 }
 
 }  // namespace lpf_random

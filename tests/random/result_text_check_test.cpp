@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <string>
+
 namespace {
 
 struct Case {
@@ -68,6 +71,19 @@ TEST(ResultTextCheck, ReadsTheValueBack) {
     EXPECT_EQ(lpf_random::ResultTextValue("0,25", ','), 0.25);
     EXPECT_EQ(lpf_random::ResultTextValue("-3.5E-02", '.'), -0.035);
     EXPECT_EQ(lpf_random::ResultTextValue("2", '.'), 2.0);
+}
+
+// The window test runs inside QApplication, which selects the user's locale;
+// where that locale writes a comma, a period must still read as one.
+TEST(ResultTextCheck, ReadsTheSameUnderACommaLocale) {
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr)
+        GTEST_SKIP() << "de_DE.UTF-8 is not generated on this machine";
+    const double period = lpf_random::ResultTextValue("30.0561020466619", '.');
+    const double comma = lpf_random::ResultTextValue("30,0561020466619", ',');
+    std::setlocale(LC_ALL, before.c_str());
+    EXPECT_EQ(period, 30.0561020466619);
+    EXPECT_EQ(comma, 30.0561020466619);
 }
 
 }  // namespace

@@ -5,11 +5,13 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "c_number.h"
+
 namespace lpf_random {
 namespace {
 
 double ValueOf(const std::string& plainNumber) {
-    return std::strtod(plainNumber.c_str(), nullptr);
+    return ReadCNumber(plainNumber);
 }
 
 std::string Digits(Rng& rng, int count) {

@@ -1,0 +1,19 @@
+#pragma once
+// Numbers read the way the "C" locale reads them, whatever locale the process
+// has selected. QApplication selects the user's locale from the environment,
+// and under a German one plain strtod stops at the period. The references stay
+// with strtod rather than std::from_chars because the window reads with the
+// latter: a reference on the same route would share its faults.
+
+#include <clocale>
+#include <cstdlib>
+#include <string>
+
+namespace lpf_random {
+
+inline double ReadCNumber(const std::string& text) {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t{});
+    return strtod_l(text.c_str(), nullptr, c);
+}
+
+}  // namespace lpf_random
