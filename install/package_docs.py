@@ -2,12 +2,13 @@
 """Documents of the Debian package, compressed as Debian wants them.
 
   package_docs.py changelog CHANGELOG.md VERSION MAINTAINER OUT.gz
-  package_docs.py manpage lowpass.1 OUT.gz
+  package_docs.py manpage lowpass.1 VERSION OUT.gz
 
 The changelog is kept in Markdown at the root of the repository: releases as
 headings "## VERSION (YYYY-MM-DD)", newest first, each with a list of changes.
 A native Debian package has to ship it in Debian's changelog format, which
-this rewrites it into; the newest release must be the version being built.
+this rewrites it into. The newest release, and the version the manual page
+names, must be the version being built.
 Both files are gzip'ed at maximum compression without a name or time stamp,
 so the same input always makes the same bytes.
 """
@@ -57,9 +58,13 @@ def main():
             newest = releases[0][0] if releases else "none"
             sys.exit("%s: newest release is %s, but this builds %s" % (source, newest, version))
         write_gzip(text, output)
-    elif len(sys.argv) == 4 and sys.argv[1] == "manpage":
-        with open(sys.argv[2], encoding="utf-8") as f:
-            write_gzip(f.read(), sys.argv[3])
+    elif len(sys.argv) == 5 and sys.argv[1] == "manpage":
+        _, _, source, version, output = sys.argv
+        with open(source, encoding="utf-8") as f:
+            text = f.read()
+        if '"lowpass %s"' % version not in text.split("\n", 1)[0]:
+            sys.exit("%s: the .TH line does not name lowpass %s" % (source, version))
+        write_gzip(text, output)
     else:
         sys.exit(__doc__)
 

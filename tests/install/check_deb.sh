@@ -26,6 +26,9 @@ done
 
 dpkg-deb -x "$deb" "$scratch/root" || fail "dpkg-deb -x failed"
 check_tree "$scratch/root" "/usr/"
+version="$(dpkg-deb -f "$deb" Version)"
+grep -q "<release version=\"$version\"" "$scratch/root/usr/share/metainfo/$app_id.metainfo.xml" ||
+    fail "the metadata lists no release $version"
 
 # The copyright file's licence text, unfolded, is LICENSE without its title
 # and copyright lines; both name the same holder.
