@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QRadioButton>
+#include <cstring>
 
 #include "form1.h"
 #include "picture_view.h"
@@ -29,13 +30,13 @@ constexpr CaptionedBox kCaptionedBoxes[] = {
 };
 
 // The pictures in words: the schematics as the circuit they draw, the help
-// sheet as the text it prints. The sheet announces itself when it opens, as
-// a notification does, reading its title and then its text.
+// sheet as the text it prints, its title first. The sheet announces itself
+// when it opens, as a notification does, and reads its text.
 struct PictureText {
     const char* control;
     QAccessible::Role role;
-    const char* name;         // the sheet: its title
-    const char* description;  // the sheet: the text below its title
+    const char* name;
+    const char* description;  // the sheet: all its text, also as its text
 };
 
 const PictureText kPictureTexts[] = {
@@ -50,7 +51,8 @@ const PictureText kPictureTexts[] = {
      "Resistor R5 leads from the second junction to the amplifier's non-inverting input, and "
      "capacitor C5 connects that input to ground. The amplifier's inverting input is wired to "
      "its output, so it works as a unity-gain follower. The output is Vout."},
-    {"Picture1", QAccessible::Notification, "Low Pass Filter Design",
+    {"Picture1", QAccessible::Notification, "Help",
+     "Low Pass Filter Design\n"
      "Instructions\n"
      "1. Select the number of filter poles (order) you are designing.\n"
      "2. Enter the cutoff Frequency of the Low Pass Filter.\n"
@@ -142,12 +144,9 @@ class PictureAccessible : public QAccessibleWidget, public QAccessibleTextInterf
         return nullptr;
     }
     bool IsSheet() const { return role() != QAccessible::Graphic; }
-    // All the sheet prints, its title first.
     QString Sheet() const {
         const PictureText* row = Row();
-        if (!row || !IsSheet()) return {};
-        return QString::fromUtf8(row->name) + QLatin1Char('\n') +
-               QString::fromUtf8(row->description);
+        return row && IsSheet() ? QString::fromUtf8(row->description) : QString();
     }
 };
 
@@ -266,17 +265,19 @@ void NameBoxesByCaptions(Form1& form) {
         auto* box = form.Control<QWidget>(row.box);
         auto* caption =
             form.Control<QLabel>(twoPoles ? row.twoPolesCaption : row.threePolesCaption);
-        auto* other = form.Control<QLabel>(twoPoles ? row.threePolesCaption : row.twoPolesCaption);
         QString name = CaptionWords(caption);
         if (row.unit) name += QStringLiteral(" (%1)").arg(form.Control<QLabel>(row.unit)->text());
+        // A caption that stays with its box whatever the order is the box's
+        // label too. A screen reader speaks the label's name in place of the
+        // box's, so it carries the unit as well. Captions that change with
+        // the order are no label: no event tells a screen reader that a label
+        // changed, and Orca keeps the old one for up to a minute, announcing
+        // the other circuit's parts. Their boxes are known by name alone.
+        if (std::strcmp(row.twoPolesCaption, row.threePolesCaption) == 0) {
+            caption->setBuddy(box);
+            caption->setAccessibleName(name);
+        }
         box->setAccessibleName(name);
-        // The caption is the box's label for assistive technology, and a
-        // screen reader speaks a label's name in place of the box's: so the
-        // caption carries the unit too. The caption put away with the other
-        // order labels nothing.
-        other->setBuddy(nullptr);
-        caption->setBuddy(box);
-        caption->setAccessibleName(name);
     }
 }
 

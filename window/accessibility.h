@@ -17,8 +17,8 @@ namespace lpf {
 void InstallAccessibility();
 
 // Names each box and the scroll bar after the caption on show beside it, with
-// its unit, and makes that caption the box's label. Runs when the window is
-// built and whenever the order changes.
+// its unit; a caption that never changes is the box's label as well. Runs
+// when the window is built and whenever the order changes.
 void NameBoxesByCaptions(Form1& form);
 
 // A label that only colours part of the window (the edge bars, the panel
