@@ -41,6 +41,26 @@ def self_check_expected():
         sys.exit("expected texts disagree with their derivation: %s %s" % (three, two))
 
 
+# --- checks ------------------------------------------------------------------
+
+failures = []
+
+
+def check(ok, what):
+    print(("ok   " if ok else "FAIL ") + what, flush=True)
+    if not ok:
+        failures.append(what)
+    return ok
+
+
+def give_up_after(seconds):
+    """A hung step must not leave servers behind: end the test (and with it,
+    through stop_children, everything it started) well before ctest would."""
+    signal.signal(signal.SIGALRM, lambda *_: sys.exit("gave up after %d s" % seconds))
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("terminated"))
+    signal.alarm(seconds)
+
+
 # --- processes ---------------------------------------------------------------
 
 def die_with_parent():

@@ -15,14 +15,14 @@ window shows. The transcript is left in screen_reader_transcript.txt.
 import os
 import re
 import shutil
-import signal
 import subprocess
 import sys
 import tempfile
 import time
 
-from e2e_common import (EXPECTED_THREE_POLES, EXPECTED_TWO_POLES, self_check_expected, spawn,
-                        spawn_reporting, start_xvfb, stop_children)
+from e2e_common import (EXPECTED_THREE_POLES, EXPECTED_TWO_POLES, check, failures,
+                        give_up_after, self_check_expected, spawn, spawn_reporting, start_xvfb,
+                        stop_children)
 
 TITLE_PATTERN = "^Low Pass Filter - Butterworth"
 # The debug log: entries begin with a time stamp; an utterance is an entry
@@ -116,15 +116,6 @@ STEPS = [
 
 # Words that only decoration or a nameless control would bring.
 NEVER_SAID = ["Blank", "edge bar", "Schematic panel", "filler", "First result", "unlabelled"]
-
-failures = []
-
-
-def check(ok, what):
-    print(("ok   " if ok else "FAIL ") + what, flush=True)
-    if not ok:
-        failures.append(what)
-
 
 # Orca writes its debug log through a block buffer, so its last words of a
 # step would reach the file only with the next step's. Run it unchanged, with
@@ -242,9 +233,7 @@ def main():
         sys.exit(__doc__)
     lowpass = os.path.abspath(sys.argv[1])
     self_check_expected()
-    signal.signal(signal.SIGALRM, lambda *_: sys.exit("gave up after 170 s"))
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit("terminated"))
-    signal.alarm(170)
+    give_up_after(170)
     transcript = []
     with tempfile.TemporaryDirectory(prefix="lowpass-orca-") as folder:
         try:

@@ -17,15 +17,14 @@ There is no window manager, so the client area sits exactly where the program
 places it: (111, 117) on the screen. Coordinates below are client pixels.
 """
 import os
-import signal
 import subprocess
 import sys
 import time
 
 from Xlib import X, display, protocol
 
-from e2e_common import (EXPECTED_THREE_POLES, EXPECTED_TWO_POLES, self_check_expected, spawn,
-                        start_xvfb, stop_children)
+from e2e_common import (EXPECTED_THREE_POLES, EXPECTED_TWO_POLES, check, failures,
+                        give_up_after, self_check_expected, spawn, start_xvfb, stop_children)
 
 CONVERT = "/usr/bin/convert"
 IMPORT = "/usr/bin/import"
@@ -54,16 +53,6 @@ CLICK = {
 BLACK, WHITE, RED = (0, 0, 0), (255, 255, 255), (255, 0, 0)
 CLOSE_FACE = (128, 128, 255)
 CAPTION_RED, CAPTION_NAVY = (192, 0, 0), (0, 0, 128)
-
-failures = []
-
-
-def check(ok, what):
-    print(("ok   " if ok else "FAIL ") + what, flush=True)
-    if not ok:
-        failures.append(what)
-    return ok
-
 
 def tool(*args, check_rc=True):
     out = subprocess.run(list(args), env=ENV, capture_output=True, text=True, timeout=10)
@@ -385,10 +374,7 @@ def main():
         sys.exit(__doc__)
     lowpass = os.path.abspath(sys.argv[1])
     self_check_expected()
-    # A hung step must not leave Xvfb behind: give up well before ctest would.
-    signal.signal(signal.SIGALRM, lambda *_: sys.exit("gave up after 55 s"))
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit("terminated"))
-    signal.alarm(55)
+    give_up_after(55)
     global ENV
     ENV = dict(os.environ)
     open("lowpass.log", "w").close()
