@@ -10,6 +10,7 @@
 #include <string>
 
 #include "artwork.h"
+#include "control_table.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -18,15 +19,16 @@ int main(int argc, char** argv) {
     }
     const std::string dir = argv[1];
     const struct {
-        const char* name;
+        lpf::Picture picture;
         lpf::art::Raster (*draw)();
     } outputs[] = {
-        {"two_pole.bmp", lpf::art::DrawTwoPoleSchematic},
-        {"three_pole.bmp", lpf::art::DrawThreePoleSchematic},
-        {"help_sheet.bmp", lpf::art::DrawHelpSheet},
+        {lpf::Picture::TwoPoleSchematic, lpf::art::DrawTwoPoleSchematic},
+        {lpf::Picture::ThreePoleSchematic, lpf::art::DrawThreePoleSchematic},
+        {lpf::Picture::HelpSheet, lpf::art::DrawHelpSheet},
     };
     for (const auto& out : outputs) {
-        const std::string path = dir + "/" + out.name;
+        const char* name = lpf::PictureFile(out.picture);
+        const std::string path = dir + "/" + name;
         try {
             if (!lpf::art::WriteFile(path, out.draw().ToBmp())) {
                 std::fprintf(stderr, "cannot write %s\n", path.c_str());
@@ -34,7 +36,7 @@ int main(int argc, char** argv) {
             }
         } catch (const std::exception& e) {
             // A text asks for a glyph that the faces do not have.
-            std::fprintf(stderr, "%s: %s\n", out.name, e.what());
+            std::fprintf(stderr, "%s: %s\n", name, e.what());
             return 1;
         }
     }

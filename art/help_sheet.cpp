@@ -4,6 +4,7 @@
 
 #include "artwork.h"
 #include "lettering.h"
+#include "words.h"
 
 namespace lpf::art {
 
@@ -32,22 +33,12 @@ constexpr int kTitleCapTop = 4;  // capitals stand on the bar's bottom row, y 13
 constexpr int kTextLeft = 18;
 constexpr int kHeadingTop = 26;
 
-struct BodyLine {
-    const char* text;
-    int capTop;
-};
-
-// Lines 16 pixels apart, with one empty line before the closing sentence
-// and another before the note.
-constexpr BodyLine kBody[] = {
-    {"1. Select the number of filter poles (order) you are designing.", 48},
-    {"2. Enter the cutoff Frequency of the Low Pass Filter.", 64},
-    {"3. Select the Resistor values available to you.", 80},
-    {"4. Click on \"Design\".", 96},
-    {"Capacitors will be designed accordingly.", 128},
-    {"Note: Use the scroll bar to select resistor value. Use", 160},
-    {"\"Increment\" for fast resistor value navigation.", 176},
-};
+// The cap tops of the lines under the heading, 16 pixels apart, with one
+// empty line before the closing sentence and another before the note.
+constexpr int kStepCapTop = 48;
+constexpr int kClosingCapTop = 128;
+constexpr int kNoteCapTop = 160;
+constexpr int kLineStep = 16;
 
 void DrawFrame(Raster& r) {
     r.FillRect(kFrameLeft, kFrameTop, kFrameLeft + kLeftBar - 1, kFrameBottom, kRed);
@@ -64,11 +55,21 @@ Raster DrawHelpSheet() {
     Raster r(kWidth, kHeight, kWhite);
     DrawFrame(r);
     // The title's word spaces widen so that it fills its columns exactly.
-    PlaceInk(r, SetLine("Low Pass Filter Design", kTitleStyle, kTitleRight - kTitleLeft + 1),
-             kTitleLeft, kTitleCapTop, kDarkBlue);
-    PlaceInk(r, SetLine("Instructions", kHeadingStyle), kTextLeft, kHeadingTop, kBlack);
-    for (const BodyLine& line : kBody)
-        PlaceInk(r, SetLine(line.text, kBodyStyle), kTextLeft, line.capTop, kBlack);
+    const HelpSheetWords& words = kHelpSheet;
+    PlaceInk(r, SetLine(words.title, kTitleStyle, kTitleRight - kTitleLeft + 1), kTitleLeft,
+             kTitleCapTop, kDarkBlue);
+    PlaceInk(r, SetLine(words.heading, kHeadingStyle), kTextLeft, kHeadingTop, kBlack);
+    int capTop = kStepCapTop;
+    for (const char* step : words.steps) {
+        PlaceInk(r, SetLine(step, kBodyStyle), kTextLeft, capTop, kBlack);
+        capTop += kLineStep;
+    }
+    PlaceInk(r, SetLine(words.closing, kBodyStyle), kTextLeft, kClosingCapTop, kBlack);
+    capTop = kNoteCapTop;
+    for (const char* line : words.note) {
+        PlaceInk(r, SetLine(line, kBodyStyle), kTextLeft, capTop, kBlack);
+        capTop += kLineStep;
+    }
     return r;
 }
 

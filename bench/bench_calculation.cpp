@@ -16,7 +16,7 @@ void OneCapacitor(benchmark::State& state, double coefficient) {
         benchmark::DoNotOptimize(text);
         benchmark::DoNotOptimize(rval);
         const double freq = lpf::ParseLeadingNumber(text);
-        const double farads = lpf::ComputeCapacitance(coefficient, rval, freq, lpf::PiVal);
+        const double farads = lpf::ComputeCapacitance(coefficient, rval, freq, lpf::kPiVal);
         std::string shown = lpf::MicrofaradText(farads);
         benchmark::DoNotOptimize(shown);
     }

@@ -34,7 +34,7 @@ void DesignOrder(DesignState& state, DesignWindow& window,
 
 void Command1_Click(DesignState& state, DesignWindow& window) {
     state.Freq = ParseLeadingNumber(window.FrequencyText());
-    state.PiVal = PiVal;
+    state.PiVal = kPiVal;
     window.HideRefreshPrompt();
 
     // Two separate tests, not either-or; the option group lets at most one run.

@@ -8,15 +8,20 @@ namespace lpf {
 
 // Pi as the calculator has always used it: ten significant digits, not the
 // full-precision constant. The difference shows in the tenth digit of results.
-inline constexpr double PiVal = 3.141592654;
+inline constexpr double kPiVal = 3.141592654;
+
+// What the window starts with: the frequency in hertz and the resistor in
+// ohms, as the boxes show them and the scroll bar stands.
+inline constexpr std::int16_t kStartFreq = 1000;
+inline constexpr std::int16_t kStartRval = 1000;
 
 // Until the first Design the frequency is still the 16-bit integer set at
 // start-up; Design stores the parsed double.
 using FrequencyValue = std::variant<std::int16_t, double>;
 
 struct DesignState {
-    FrequencyValue Freq = std::int16_t{1000};       // hertz
-    std::int16_t Rval = 1000;                       // ohms, the scroll bar's position
+    FrequencyValue Freq = kStartFreq;               // hertz
+    std::int16_t Rval = kStartRval;                 // ohms, the scroll bar's position
     double PiVal = 0.0;                             // set on each Design
     double C1 = 0, C2 = 0, C3 = 0, C4 = 0, C5 = 0;  // farads
 };

@@ -27,7 +27,7 @@ void ExpectTexts(const std::vector<OrderRow>& table, const std::vector<double>& 
         SCOPED_TRACE(RowName(row));
         for (std::size_t i = 0; i < coefficients.size(); ++i) {
             const double farads =
-                ComputeCapacitance(coefficients[i], row.rval, row.frequency, lpf::PiVal);
+                ComputeCapacitance(coefficients[i], row.rval, row.frequency, lpf::kPiVal);
             EXPECT_EQ(MicrofaradText(farads, row.separator), row.texts[i]) << "result " << i + 1;
         }
     }
@@ -54,22 +54,22 @@ TEST(ComputeCapacitance, OneKilohertzOneKilohmToFourDigits) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_NEAR(ComputeCapacitance(row.coefficient, 1000, 1000, lpf::PiVal) * 1e6,
+        EXPECT_NEAR(ComputeCapacitance(row.coefficient, 1000, 1000, lpf::kPiVal) * 1e6,
                     row.microfarads, row.tolerance);
     }
 }
 
 TEST(ComputeCapacitance, StoredValuesInFarads) {
     // The doubles themselves at 1000 Hz and 1000 ohms, as Python computes them.
-    EXPECT_EQ(ComputeCapacitance(ButterworthTable::C1, 1000, 1000, lpf::PiVal),
+    EXPECT_EQ(ComputeCapacitance(ButterworthTable::C1, 1000, 1000, lpf::kPiVal),
               2.250450895025552e-07);
-    EXPECT_EQ(ComputeCapacitance(ButterworthTable::C2, 1000, 1000, lpf::PiVal),
+    EXPECT_EQ(ComputeCapacitance(ButterworthTable::C2, 1000, 1000, lpf::kPiVal),
               1.1253846024558471e-07);
-    EXPECT_EQ(ComputeCapacitance(ButterworthTable::C3, 1000, 1000, lpf::PiVal),
+    EXPECT_EQ(ComputeCapacitance(ButterworthTable::C3, 1000, 1000, lpf::kPiVal),
               5.643634281301703e-07);
-    EXPECT_EQ(ComputeCapacitance(ButterworthTable::C4, 1000, 1000, lpf::PiVal),
+    EXPECT_EQ(ComputeCapacitance(ButterworthTable::C4, 1000, 1000, lpf::kPiVal),
               2.215436807549907e-07);
-    EXPECT_EQ(ComputeCapacitance(ButterworthTable::C5, 1000, 1000, lpf::PiVal),
+    EXPECT_EQ(ComputeCapacitance(ButterworthTable::C5, 1000, 1000, lpf::kPiVal),
               3.221296047759348e-08);
 }
 
@@ -78,9 +78,9 @@ TEST(ComputeCapacitance, DoublingFrequencyOrResistorHalvesEveryResult) {
     for (double coefficient : {ButterworthTable::C1, ButterworthTable::C2, ButterworthTable::C3,
                                ButterworthTable::C4, ButterworthTable::C5}) {
         SCOPED_TRACE(coefficient);
-        const double base = ComputeCapacitance(coefficient, 1000, 1000, lpf::PiVal);
-        EXPECT_EQ(ComputeCapacitance(coefficient, 1000, 2000, lpf::PiVal), base / 2);
-        EXPECT_EQ(ComputeCapacitance(coefficient, 2000, 1000, lpf::PiVal), base / 2);
+        const double base = ComputeCapacitance(coefficient, 1000, 1000, lpf::kPiVal);
+        EXPECT_EQ(ComputeCapacitance(coefficient, 1000, 2000, lpf::kPiVal), base / 2);
+        EXPECT_EQ(ComputeCapacitance(coefficient, 2000, 1000, lpf::kPiVal), base / 2);
     }
 }
 
@@ -98,7 +98,7 @@ TEST(ComputeCapacitance, NoFiniteDivisorGivesNaN) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_TRUE(
-            std::isnan(ComputeCapacitance(ButterworthTable::C1, row.rval, row.freq, lpf::PiVal)));
+            std::isnan(ComputeCapacitance(ButterworthTable::C1, row.rval, row.freq, lpf::kPiVal)));
     }
 }
 

@@ -21,11 +21,11 @@ int main() {
                 std::printf("%d %d %.17g", poles, rval, freq);
                 if (poles == 2) {
                     for (double k : {ButterworthTable::C1, ButterworthTable::C2})
-                        std::printf(" %.17g", lpf::ComputeCapacitance(k, rval, freq, lpf::PiVal));
+                        std::printf(" %.17g", lpf::ComputeCapacitance(k, rval, freq, lpf::kPiVal));
                 } else {
                     for (double k :
                          {ButterworthTable::C3, ButterworthTable::C4, ButterworthTable::C5})
-                        std::printf(" %.17g", lpf::ComputeCapacitance(k, rval, freq, lpf::PiVal));
+                        std::printf(" %.17g", lpf::ComputeCapacitance(k, rval, freq, lpf::kPiVal));
                 }
                 std::printf("\n");
             }

@@ -1,0 +1,126 @@
+#include "form.h"
+
+#include "design_command.h"
+#include "words.h"
+
+namespace lpf {
+namespace {
+
+using enum ControlId;
+
+// The Design command reads and writes the window through the View.
+class DesignThroughView : public DesignWindow {
+  public:
+    explicit DesignThroughView(View& view) : view_(view) {}
+
+    std::string FrequencyText() const override { return view_.Text(Text5); }
+    bool TwoPolesSelected() const override { return view_.Selected(Option1); }
+    bool ThreePolesSelected() const override { return view_.Selected(Option2); }
+    char DecimalSeparator() const override { return view_.DecimalSeparator(); }
+    void HideRefreshPrompt() override { view_.SetVisible(Label20, false); }
+    void ShowResultBox(ResultBox box) override { view_.SetVisible(Id(box), true); }
+    void SetResultText(ResultBox box, const std::string& text) override {
+        view_.SetText(Id(box), text);
+    }
+
+  private:
+    static ControlId Id(ResultBox box) {
+        switch (box) {
+            case ResultBox::Text2:
+                return Text2;
+            case ResultBox::Text3:
+                return Text3;
+            case ResultBox::Text4:
+                break;
+        }
+        return Text4;
+    }
+
+    View& view_;
+};
+
+}  // namespace
+
+void Form::Open() {
+    Form_Load();
+    NameBoxesByCaptions();
+}
+
+// Which handler each control has. Controls not named here have none.
+void Form::Clicked(ControlId control) {
+    switch (control) {
+        case Command1:
+            return Command1_Click();
+        case Command2:
+            return Command2_Click();
+        case Command4:
+            return Command4_Click();
+        case Command5:
+            return Command5_Click();
+        case Command6:
+            return Command6_Click();
+        default:
+            return;
+    }
+}
+
+void Form::OptionSelected(ControlId option) {
+    switch (option) {
+        case Option1:
+            return Option1_Click();
+        case Option2:
+            return Option2_Click();
+        case Option3:
+        case Option4:
+        case Option5:
+        case Option6:
+        case Option7:
+        case Option8:
+        case Option9:
+        case Option10:
+            return IncrementOption_Click(option);
+        default:
+            return;
+    }
+}
+
+void Form::ScrollSettled(ControlId bar) {
+    if (bar == HScroll1) HScroll1_Change();
+}
+
+// Start-up, once before the window is first shown. Everything else keeps the
+// value the control table gives it.
+void Form::Form_Load() {
+    state_.Rval = kStartRval;
+    state_.Freq = kStartFreq;
+    view_.SetVisible(Picture1, false);
+    view_.SetVisible(Command6, false);
+    for (ControlId twoPole : {Label4, Label5, Label6, Text6}) view_.SetVisible(twoPole, false);
+    view_.SetText(Label3, kThirdOrderCaption);
+}
+
+void Form::Command1_Click() {
+    DesignThroughView window(view_);
+    lpf::Command1_Click(state_, window);
+}
+
+// Each box and the scroll bar is named after the caption on show beside it,
+// with its unit. A caption that stays with its box whatever the order is the
+// box's label too; a screen reader speaks the label's name in place of the
+// box's, so it carries the unit as well. Captions that change with the order
+// are no label: no event tells a screen reader that a label changed, and
+// Orca keeps the old one for up to a minute, announcing the other circuit's
+// parts. Their boxes are known by name alone.
+void Form::NameBoxesByCaptions() {
+    const bool twoPoles = view_.Selected(Option1);
+    for (const CaptionedBox& row : CaptionedBoxes()) {
+        const std::string name = BoxName(row, twoPoles);
+        if (row.twoPolesCaption == row.threePolesCaption) {
+            view_.SetLabelFor(row.twoPolesCaption, row.box);
+            view_.SetAccessibleName(row.twoPolesCaption, name);
+        }
+        view_.SetAccessibleName(row.box, name);
+    }
+}
+
+}  // namespace lpf
