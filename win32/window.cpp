@@ -1,0 +1,262 @@
+#include "window.h"
+
+#include "accessibility.h"
+#include "look.h"
+#include "text.h"
+#include "words.h"
+
+namespace lpf::win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"LowPassForm1";
+// A fixed-size window with a caption and a close box only; the dialog frame
+// leaves out the caption's icon.
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+
+struct KindLook {
+    const wchar_t* className;
+    DWORD style;
+    DWORD exStyle;
+};
+
+// The native control of each kind. Labels and pictures do not wrap, grey or
+// interpret "&"; pictures and coloured push buttons are drawn here
+// (messages.cpp). Option buttons are not automatic: the window selects them,
+// so that only a change of selection reaches the form.
+KindLook LookOf(const ControlRow& row) {
+    switch (row.kind) {
+        case Kind::PushButton:
+            if (row.back.source != Colour::Source::KindDefault)
+                return {L"BUTTON", BS_OWNERDRAW | WS_TABSTOP, 0};
+            return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
+        case Kind::PictureBox:
+            return {L"STATIC", SS_OWNERDRAW | WS_DISABLED, 0};  // takes no input
+        case Kind::TextBox:
+            return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+        case Kind::MaskBox:
+            return {L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};  // never takes the focus
+        case Kind::ScrollBar:
+            return {L"SCROLLBAR", SBS_HORZ | WS_TABSTOP, 0};
+        case Kind::Frame:
+            return {L"BUTTON", BS_GROUPBOX | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+        case Kind::OptionButton:
+            return {L"BUTTON", BS_RADIOBUTTON | WS_TABSTOP, 0};
+        case Kind::Image:
+            return {L"STATIC", SS_OWNERDRAW, 0};
+        case Kind::Label:
+            return {L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};
+    }
+    return {L"STATIC", 0, 0};
+}
+
+// Labels and pictures are painted on the window's own surface in the design,
+// so they lie beneath every other control whatever their place in the table.
+bool DrawnOnWindowSurface(Kind kind) {
+    return kind == Kind::Label || kind == Kind::Image;
+}
+
+static_assert(static_cast<int>(Picture::TwoPoleSchematic) == 1 &&
+                  static_cast<int>(Picture::ThreePoleSchematic) == 2 &&
+                  static_cast<int>(Picture::HelpSheet) == 3,
+              "pictures.rc numbers the pictures as Picture does");
+
+WNDPROC buttonProc = nullptr;  // the frames' own procedure, under FrameProc
+
+}  // namespace
+
+Window::Window(HINSTANCE instance) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = Proc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    windowClass.hbrBackground = BrushOf(ColourRef(kForm1.back));
+    windowClass.lpszClassName = kClassName;
+    RegisterClassExW(&windowClass);
+
+    RECT frame{Px(kForm1.left), Px(kForm1.top), Px(kForm1.left + kForm1.width),
+               Px(kForm1.top + kForm1.height)};
+    AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+    CreateWindowExW(kExStyle, kClassName, Widened(kForm1.title).c_str(), kStyle, frame.left,
+                    frame.top, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                    instance, this);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(WindowFont)), FALSE);
+
+    BuildControls(instance);
+    form_.Open();
+    PresentPictures();
+    ShowWindow(hwnd_, SW_SHOW);
+    // Focus rectangles show from the start, as the keyboard user needs them.
+    SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    TabWalk(false);  // the first Tab stop has the focus when the window opens
+}
+
+// Created top of the stacking order first: a child window created later lies
+// beneath the ones before it. A frame comes before the options it holds.
+void Window::BuildControls(HINSTANCE instance) {
+    for (bool surface : {false, true}) {
+        for (const ControlRow& row : ControlTable()) {
+            if (DrawnOnWindowSurface(row.kind) != surface) continue;
+            const KindLook look = LookOf(row);
+            const HWND parent = row.container == ControlId::Form1 ? hwnd_ : Of(row.container);
+            DWORD style = WS_CHILD | WS_CLIPSIBLINGS | look.style | (row.shown ? WS_VISIBLE : 0);
+            if (row.kind == Kind::OptionButton && !GetWindow(parent, GW_CHILD))
+                style |= WS_GROUP;  // the first option of its frame starts the group
+            const HWND control = CreateWindowExW(
+                look.exStyle, look.className, Widened(row.text).c_str(), style, Px(row.left),
+                Px(row.top), Px(row.width), Px(row.height), parent,
+                reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlNumber(row.id))), instance,
+                nullptr);
+            controls_[Index(row.id)] = control;
+            fore_[Index(row.id)] = row.fore;
+            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(row.font)), FALSE);
+            if (row.kind == Kind::OptionButton)
+                SendMessageW(control, BM_SETCHECK, row.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+            if (row.kind == Kind::Frame) {
+                // Options tell their frame what happens to them; the frame
+                // passes it on to the window.
+                buttonProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+                    control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FrameProc)));
+            }
+            if (row.kind == Kind::ScrollBar) {
+                SetScrollRange(control, SB_CTL, kHScroll1.minimum, kHScroll1.maximum, FALSE);
+                SetScrollPos(control, SB_CTL, kHScroll1.value, FALSE);
+            }
+            if (row.presence == Presence::Decoration) AnnotateDecoration(control);
+        }
+    }
+}
+
+void Window::PresentPictures() {
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
+    for (const ControlRow& row : ControlTable()) {
+        if (row.picture == Picture::None) continue;
+        // The resources are numbered as the pictures, see pictures.rc.
+        const int number = static_cast<int>(row.picture);
+        if (!pictures_[number]) pictures_[number] = LoadBitmapW(instance, MAKEINTRESOURCEW(number));
+        AnnotatePicture(Of(row.id), Widened(PictureName(row.picture)),
+                        Widened(PictureDescription(row.picture)));
+    }
+}
+
+HWND Window::Of(ControlId id) const {
+    return id == ControlId::Form1 ? hwnd_ : controls_[Index(id)];
+}
+
+bool Window::IdOf(HWND control, ControlId& id) const {
+    const int number = GetDlgCtrlID(control) - kFirstControlNumber;
+    if (number < 0 || number >= static_cast<int>(kControlCount) || controls_[number] != control)
+        return false;
+    id = static_cast<ControlId>(number);
+    return true;
+}
+
+LRESULT CALLBACK Window::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    return self ? self->Handle(message, wParam, lParam)
+                : DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            return SendMessageW(GetParent(hwnd), message, wParam, lParam);
+        case WM_ERASEBKGND: {
+            // Opaque in its back colour, as the design's frames are.
+            RECT area;
+            GetClientRect(hwnd, &area);
+            const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
+                GetParent(hwnd), WM_CTLCOLORSTATIC, wParam, reinterpret_cast<LPARAM>(hwnd)));
+            FillRect(reinterpret_cast<HDC>(wParam), &area, brush);
+            return 1;
+        }
+        default:
+            return CallWindowProcW(buttonProc, hwnd, message, wParam, lParam);
+    }
+}
+
+// --- the View --------------------------------------------------------------
+
+void Window::SetVisible(ControlId id, bool visible) {
+    ShowWindow(Of(id), visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void Window::SetText(ControlId id, const std::string& text) {
+    SetWindowTextW(Of(id), Widened(text).c_str());
+}
+
+std::string Window::Text(ControlId id) const {
+    std::wstring text(GetWindowTextLengthW(Of(id)) + 1, L'\0');
+    text.resize(GetWindowTextW(Of(id), text.data(), static_cast<int>(text.size())));
+    return Narrowed(text);
+}
+
+void Window::SetForeColour(ControlId id, Colour colour) {
+    fore_[Index(id)] = colour;
+    InvalidateRect(Of(id), nullptr, TRUE);
+}
+
+void Window::Repaint(ControlId id) {
+    RedrawWindow(Of(id), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+bool Window::Selected(ControlId option) const {
+    return SendMessageW(Of(option), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Window::Select(ControlId option) {
+    const HWND frame = GetParent(Of(option));
+    for (HWND o = GetWindow(frame, GW_CHILD); o; o = GetWindow(o, GW_HWNDNEXT))
+        SendMessageW(o, BM_SETCHECK, o == Of(option) ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+int Window::ScrollValue(ControlId bar) const {
+    return GetScrollPos(Of(bar), SB_CTL);
+}
+
+void Window::SetScrollMinimum(ControlId bar, int minimum) {
+    int oldMinimum = 0;
+    int maximum = 0;
+    GetScrollRange(Of(bar), SB_CTL, &oldMinimum, &maximum);
+    SetScrollRange(Of(bar), SB_CTL, minimum, maximum, TRUE);
+}
+
+void Window::SetScrollValue(ControlId bar, int value) {
+    SetScrollPos(Of(bar), SB_CTL, value, TRUE);
+}
+
+void Window::SetScrollStep(ControlId, int smallStep) {
+    smallStep_ = smallStep;
+}
+
+void Window::Focus(ControlId id) {
+    SetFocus(Of(id));
+}
+
+void Window::SetAccessibleName(ControlId id, const std::string& name) {
+    AnnotateName(Of(id), Widened(name));
+}
+
+// A named box needs no label relation here: the name given above is what
+// a Windows screen reader speaks for it.
+void Window::SetLabelFor(ControlId, ControlId) {}
+
+char Window::DecimalSeparator() const {
+    wchar_t separator[4]{};
+    const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 4);
+    return length == 2 && separator[0] < 0x80 ? static_cast<char>(separator[0]) : '.';
+}
+
+void Window::Quit() {
+    PostQuitMessage(0);
+}
+
+}  // namespace lpf::win32

@@ -1,0 +1,79 @@
+#pragma once
+// Form1 as a Win32 window: the 48 native controls built from the control
+// table, the form's View over them, and the Windows messages turned into the
+// form's user events. Files: window.cpp (building, the View), messages.cpp
+// (colours, drawing, clicks, the scroll bar), keyboard.cpp (Tab walk, arrow
+// keys in an option group), accessibility.cpp (names for screen readers).
+
+#include <windows.h>
+
+#include <array>
+
+#include "control_table.h"
+#include "form.h"
+#include "view.h"
+
+namespace lpf::win32 {
+
+// Each control's window id; the probe in tests/win32 reads controls by it.
+constexpr int kFirstControlNumber = 100;
+constexpr int ControlNumber(ControlId id) {
+    return kFirstControlNumber + static_cast<int>(Index(id));
+}
+
+class Window : public View {
+  public:
+    explicit Window(HINSTANCE instance);
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    // Tab, Shift+Tab and the arrow keys on an option button, before the
+    // focused control sees them; true when the key was used.
+    bool TakeKey(const MSG& message);
+
+    void SetVisible(ControlId id, bool visible) override;
+    void SetText(ControlId id, const std::string& text) override;
+    std::string Text(ControlId id) const override;
+    void SetForeColour(ControlId id, Colour colour) override;
+    void Repaint(ControlId id) override;
+    bool Selected(ControlId option) const override;
+    void Select(ControlId option) override;
+    int ScrollValue(ControlId bar) const override;
+    void SetScrollMinimum(ControlId bar, int minimum) override;
+    void SetScrollValue(ControlId bar, int value) override;
+    void SetScrollStep(ControlId bar, int smallStep) override;
+    void Focus(ControlId id) override;
+    void SetAccessibleName(ControlId id, const std::string& name) override;
+    void SetLabelFor(ControlId caption, ControlId box) override;
+    char DecimalSeparator() const override;
+    void Quit() override;
+
+  private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void BuildControls(HINSTANCE instance);
+    void PresentPictures();
+    bool IdOf(HWND control, ControlId& id) const;
+    HWND Of(ControlId id) const;  // Form1: the window itself
+
+    // messages.cpp
+    LRESULT ControlColours(UINT message, HDC dc, HWND control);
+    void DrawItem(const DRAWITEMSTRUCT& item);
+    void Command(HWND control, int code);
+    void Scrolled(HWND bar, int code);
+    void ChooseOption(ControlId option);  // by the user: reported when it changes
+
+    // keyboard.cpp
+    void TabWalk(bool backwards);
+    void MoveInGroup(ControlId option, UINT key);
+
+    HWND hwnd_ = nullptr;
+    std::array<HWND, kControlCount> controls_{};
+    std::array<Colour, kControlCount> fore_{};
+    std::array<HBITMAP, 4> pictures_{};  // by Picture
+    int smallStep_ = kHScroll1.smallStep;
+    Form form_{*this};
+};
+
+}  // namespace lpf::win32
