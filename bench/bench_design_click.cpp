@@ -16,7 +16,7 @@ void BM_DesignClick(benchmark::State& state) {
     form.show();
     QApplication::processEvents();
     for (auto _ : state) {
-        form.Command1_Click();
+        form.Behaviour().Command1_Click();
     }
 }
 
@@ -26,7 +26,7 @@ void BM_DesignClickAndRepaint(benchmark::State& state) {
     form.show();
     QApplication::processEvents();
     for (auto _ : state) {
-        form.Command1_Click();
+        form.Behaviour().Command1_Click();
         QApplication::processEvents();
     }
 }

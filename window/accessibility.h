@@ -2,24 +2,17 @@
 // What the window tells a screen reader or voice control beyond what its
 // controls say by themselves. The buttons, options and frames are announced
 // by their own captions; the boxes and the scroll bar by the caption beside
-// them, which changes with the order; the pictures by a text alternative;
-// the decoration not at all. The words are in the tables of accessibility.cpp.
+// them, which the form names as the order changes; the pictures by the
+// form's words for them; the decoration not at all.
 
 #include <QLabel>
 #include <QLineEdit>
-
-class Form1;
 
 namespace lpf {
 
 // Makes the window's own kinds of control known to Qt's accessibility; once
 // per program, before the first control is built.
 void InstallAccessibility();
-
-// Names each box and the scroll bar after the caption on show beside it, with
-// its unit; a caption that never changes is the box's label as well. Runs
-// when the window is built and whenever the order changes.
-void NameBoxesByCaptions(Form1& form);
 
 // A label that only colours part of the window (the edge bars, the panel
 // beneath the schematics): not presented to assistive technology.

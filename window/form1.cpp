@@ -1,21 +1,23 @@
 #include "form1.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <algorithm>
 #include <vector>
 
 #include "accessibility.h"
-#include "control_table.h"
 #include "look.h"
 #include "picture_view.h"
 #include "scroll_bar.h"
 
+using lpf::ControlId;
 using lpf::ControlRow;
 using lpf::Kind;
 
@@ -78,11 +80,8 @@ QWidget* MakeWidget(const ControlRow& c, QWidget* container) {
                 return new lpf::DecorationLabel(text, container);
             return new QLabel(text, container);
         case Kind::Image:
-        case Kind::PictureBox: {
-            auto* view = new lpf::PictureView(container);
-            view->setPicture(lpf::ReadPicture(text));
-            return view;
-        }
+        case Kind::PictureBox:
+            return new lpf::PictureView(c.picture, container);
     }
     return nullptr;
 }
@@ -168,37 +167,37 @@ void FollowSelectionWithTabStop(QRadioButton* option) {
 
 Form1::Form1(QWidget* parent) : QWidget(parent, kWindowFlags) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Low Pass Filter - Butterworth"));
-    setFont(lpf::WindowFontOf());
+    setWindowTitle(QString::fromLatin1(lpf::kForm1.title));
+    setFont(lpf::MappedFont(lpf::kForm1.font));
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, lpf::Resolve(lpf::Sys(0)));
+    palette.setColor(QPalette::Window, lpf::Resolve(lpf::kForm1.back));
     setPalette(palette);
     setAutoFillBackground(true);
-    setFixedSize(542, 395);
-    setGeometry(111, 117, 542, 395);  // manual placement of the client area
+    // Manual placement: the client area at its place on the screen.
+    const QRect client(lpf::Px(lpf::kForm1.left), lpf::Px(lpf::kForm1.top),
+                       lpf::Px(lpf::kForm1.width), lpf::Px(lpf::kForm1.height));
+    setFixedSize(client.size());
+    setGeometry(client);
 
     lpf::InstallAccessibility();
     BuildControls();
-    ConnectHandlers();
-    Form_Load();
-    lpf::NameBoxesByCaptions(*this);
+    ReportUserActions();
+    form_.Open();
 }
 
 void Form1::BuildControls() {
     const auto table = lpf::ControlTable();
-    std::vector<QWidget*> widgets;
     for (const ControlRow& c : table) {
-        QWidget* container = c.container ? Control<QWidget>(c.container) : this;
-        QWidget* w = MakeWidget(c, container);
+        QWidget* w = MakeWidget(c, WidgetOrWindow(c.container));
         Dress(w, c);
-        widgets.push_back(w);
+        widgets_[lpf::Index(c.id)] = w;
     }
 
     // Stacking: raise from the bottom of the table up, the window-surface
     // controls first, so that every other control ends above them.
     for (bool surface : {true, false})
         for (std::size_t i = table.size(); i-- > 0;)
-            if (DrawnOnWindowSurface(table[i].kind) == surface) widgets[i]->raise();
+            if (DrawnOnWindowSurface(table[i].kind) == surface) widgets_[i]->raise();
 
     std::vector<std::size_t> walk;
     for (std::size_t i = 0; i < table.size(); ++i)
@@ -206,58 +205,105 @@ void Form1::BuildControls() {
     std::sort(walk.begin(), walk.end(),
               [&](std::size_t a, std::size_t b) { return table[a].tab < table[b].tab; });
     for (std::size_t k = 1; k < walk.size(); ++k)
-        setTabOrder(widgets[walk[k - 1]], widgets[walk[k]]);
+        setTabOrder(widgets_[walk[k - 1]], widgets_[walk[k]]);
     for (QRadioButton* option : findChildren<QRadioButton*>()) FollowSelectionWithTabStop(option);
-    widgets[walk.front()]->setFocus();  // the first Tab stop has the focus when the window opens
+    widgets_[walk.front()]->setFocus();  // the first Tab stop has the focus when the window opens
 }
 
-void Form1::ConnectHandlers() {
-    connect(Control<QPushButton>("Command1"), &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(Control<QPushButton>("Command2"), &QPushButton::clicked, this, &Form1::Command2_Click);
-    connect(Control<QPushButton>("Command4"), &QPushButton::clicked, this, &Form1::Command4_Click);
-    connect(Control<QPushButton>("Command5"), &QPushButton::clicked, this, &Form1::Command5_Click);
-    connect(Control<QPushButton>("Command6"), &QPushButton::clicked, this, &Form1::Command6_Click);
-    connect(Control<QScrollBar>("HScroll1"), &QScrollBar::valueChanged, this,
-            &Form1::HScroll1_Change);
-    // An option's Click runs whenever it becomes selected: by mouse, arrow key
-    // or program.
-    connect(Control<QRadioButton>("Option1"), &QRadioButton::toggled, this, [this](bool on) {
-        if (on) Option1_Click();
-    });
-    connect(Control<QRadioButton>("Option2"), &QRadioButton::toggled, this, [this](bool on) {
-        if (on) Option2_Click();
-    });
-    ConnectIncrementOptions();
+// Push buttons report their clicks, option buttons their becoming selected
+// (by mouse, arrow key), the scroll bar its settled value (arrow, trough,
+// key, end of a drag).
+void Form1::ReportUserActions() {
+    for (const ControlRow& c : lpf::ControlTable()) {
+        QWidget* w = Widget(c.id);
+        const ControlId id = c.id;
+        if (c.kind == Kind::PushButton)
+            connect(static_cast<QPushButton*>(w), &QPushButton::clicked, this,
+                    [this, id] { form_.Clicked(id); });
+        if (c.kind == Kind::OptionButton)
+            connect(static_cast<QRadioButton*>(w), &QRadioButton::toggled, this,
+                    [this, id](bool on) {
+                        if (on && !changingByProgram_) form_.OptionSelected(id);
+                    });
+        if (c.kind == Kind::ScrollBar)
+            connect(static_cast<QScrollBar*>(w), &QScrollBar::valueChanged, this, [this, id] {
+                if (!changingByProgram_) form_.ScrollSettled(id);
+            });
+    }
 }
 
-// Start-up, once before the window is first shown. Everything else keeps the
-// value the control table gives it.
-void Form1::Form_Load() {
-    state_.Rval = 1000;
-    state_.Freq = std::int16_t{1000};
-    Control<QWidget>("Picture1")->hide();
-    Control<QWidget>("Command6")->hide();
-    for (const char* twoPole : {"Label4", "Label5", "Label6", "Text6"})
-        Control<QWidget>(twoPole)->hide();
-    Control<QLabel>("Label3")->setText(QString::fromLatin1(lpf::kThirdOrderCaption));
+QWidget* Form1::WidgetOrWindow(ControlId id) const {
+    return id == ControlId::Form1 ? const_cast<Form1*>(this) : Widget(id);
 }
 
-void Form1::Command1_Click() {
-    lpf::Command1_Click(state_, *this);
+// What the form's handlers change and read.
+
+void Form1::SetVisible(ControlId id, bool visible) {
+    Widget(id)->setVisible(visible);
 }
 
-// What the Design command reads from and writes to the window.
-
-std::string Form1::FrequencyText() const {
-    return Control<QLineEdit>("Text5")->text().toStdString();
+void Form1::SetText(ControlId id, const std::string& text) {
+    const QString t = QString::fromStdString(text);
+    QWidget* w = Widget(id);
+    if (auto* box = qobject_cast<QLineEdit*>(w)) box->setText(t);
+    if (auto* label = qobject_cast<QLabel*>(w)) label->setText(t);
 }
 
-bool Form1::TwoPolesSelected() const {
-    return Control<QRadioButton>("Option1")->isChecked();
+std::string Form1::Text(ControlId id) const {
+    QWidget* w = Widget(id);
+    if (auto* box = qobject_cast<QLineEdit*>(w)) return box->text().toStdString();
+    if (auto* label = qobject_cast<QLabel*>(w)) return label->text().toStdString();
+    return {};
 }
 
-bool Form1::ThreePolesSelected() const {
-    return Control<QRadioButton>("Option2")->isChecked();
+void Form1::SetForeColour(ControlId id, lpf::Colour colour) {
+    QWidget* w = Widget(id);
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::WindowText, lpf::Resolve(colour));
+    w->setPalette(palette);
+}
+
+void Form1::Repaint(ControlId id) {
+    WidgetOrWindow(id)->update();
+}
+
+bool Form1::Selected(ControlId option) const {
+    return static_cast<QRadioButton*>(Widget(option))->isChecked();
+}
+
+void Form1::Select(ControlId option) {
+    const QScopedValueRollback quiet(changingByProgram_, true);
+    static_cast<QRadioButton*>(Widget(option))->setChecked(true);
+}
+
+int Form1::ScrollValue(ControlId bar) const {
+    return static_cast<QScrollBar*>(Widget(bar))->value();
+}
+
+void Form1::SetScrollMinimum(ControlId bar, int minimum) {
+    const QScopedValueRollback quiet(changingByProgram_, true);
+    static_cast<QScrollBar*>(Widget(bar))->setMinimum(minimum);
+}
+
+void Form1::SetScrollValue(ControlId bar, int value) {
+    const QScopedValueRollback quiet(changingByProgram_, true);
+    static_cast<QScrollBar*>(Widget(bar))->setValue(value);
+}
+
+void Form1::SetScrollStep(ControlId bar, int smallStep) {
+    static_cast<QScrollBar*>(Widget(bar))->setSingleStep(smallStep);
+}
+
+void Form1::Focus(ControlId id) {
+    Widget(id)->setFocus();
+}
+
+void Form1::SetAccessibleName(ControlId id, const std::string& name) {
+    Widget(id)->setAccessibleName(QString::fromStdString(name));
+}
+
+void Form1::SetLabelFor(ControlId caption, ControlId box) {
+    static_cast<QLabel*>(Widget(caption))->setBuddy(Widget(box));
 }
 
 char Form1::DecimalSeparator() const {
@@ -265,26 +311,6 @@ char Form1::DecimalSeparator() const {
     return point.size() == 1 && point[0].unicode() < 0x80 ? point[0].toLatin1() : '.';
 }
 
-void Form1::HideRefreshPrompt() {
-    Control<QWidget>("Label20")->hide();
-}
-
-static const char* ResultBoxName(lpf::ResultBox box) {
-    switch (box) {
-        case lpf::ResultBox::Text2:
-            return "Text2";
-        case lpf::ResultBox::Text3:
-            return "Text3";
-        case lpf::ResultBox::Text4:
-            return "Text4";
-    }
-    return "";
-}
-
-void Form1::ShowResultBox(lpf::ResultBox box) {
-    Control<QWidget>(ResultBoxName(box))->show();
-}
-
-void Form1::SetResultText(lpf::ResultBox box, const std::string& text) {
-    Control<QLineEdit>(ResultBoxName(box))->setText(QString::fromStdString(text));
+void Form1::Quit() {
+    QCoreApplication::exit(0);
 }

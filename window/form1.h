@@ -1,60 +1,58 @@
 #pragma once
-// The calculator's one window. Its controls come from the table in
-// control_table.cpp; the handlers are named after their control and event and
-// live in one file per group: order_handlers.cpp, resistor_handlers.cpp,
-// help_handlers.cpp, and the Design command in design/.
+// The calculator's one window on a Linux desktop: the Qt widgets built from
+// the control table, showing what the form's handlers ask for. All behaviour
+// is in form/; this class maps it onto Qt and reports the user's actions.
 
 #include <QWidget>
+#include <array>
 
-#include "design_command.h"
-#include "design_state.h"
+#include "control_table.h"
+#include "form.h"
+#include "view.h"
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
-class QScrollBar;
-
-class Form1 : public QWidget, public lpf::DesignWindow {
+class Form1 : public QWidget, public lpf::View {
     Q_OBJECT
   public:
     explicit Form1(QWidget* parent = nullptr);
 
-    lpf::DesignState& State() { return state_; }
+    lpf::Form& Behaviour() { return form_; }
+    lpf::DesignState& State() { return form_.State(); }
 
-    // The control of that name (its object name), of the expected kind.
+    QWidget* Widget(lpf::ControlId id) const { return widgets_[lpf::Index(id)]; }
+
+    // The control of that name (its object name), of the expected kind: for
+    // tests and tools that find a control as a user names it.
     template <class T>
     T* Control(const char* name) const {
         return findChild<T*>(QString::fromLatin1(name));
     }
 
-  public slots:
-    void Form_Load();
-    void Command1_Click();  // Design
-    void Command2_Click();  // EXIT
-    void Command4_Click();  // Reset
-    void Command5_Click();  // Help
-    void Command6_Click();  // Close
-    void HScroll1_Change(int value);
-    void Option1_Click();                       // Two Poles
-    void Option2_Click();                       // Three Poles
-    void IncrementOption_Click(int smallStep);  // Option3 .. Option10, see resistor_handlers.cpp
-
-    // lpf::DesignWindow
-  public:
-    std::string FrequencyText() const override;
-    bool TwoPolesSelected() const override;
-    bool ThreePolesSelected() const override;
+    // lpf::View
+    void SetVisible(lpf::ControlId id, bool visible) override;
+    void SetText(lpf::ControlId id, const std::string& text) override;
+    std::string Text(lpf::ControlId id) const override;
+    void SetForeColour(lpf::ControlId id, lpf::Colour colour) override;
+    void Repaint(lpf::ControlId id) override;
+    bool Selected(lpf::ControlId option) const override;
+    void Select(lpf::ControlId option) override;
+    int ScrollValue(lpf::ControlId bar) const override;
+    void SetScrollMinimum(lpf::ControlId bar, int minimum) override;
+    void SetScrollValue(lpf::ControlId bar, int value) override;
+    void SetScrollStep(lpf::ControlId bar, int smallStep) override;
+    void Focus(lpf::ControlId id) override;
+    void SetAccessibleName(lpf::ControlId id, const std::string& name) override;
+    void SetLabelFor(lpf::ControlId caption, lpf::ControlId box) override;
     char DecimalSeparator() const override;
-    void HideRefreshPrompt() override;
-    void ShowResultBox(lpf::ResultBox box) override;
-    void SetResultText(lpf::ResultBox box, const std::string& text) override;
+    void Quit() override;
 
   private:
     void BuildControls();
-    void ConnectHandlers();
-    void ConnectIncrementOptions();  // resistor_handlers.cpp
-    void ApplyOrder(bool twoPoles);  // order_handlers.cpp
+    void ReportUserActions();
+    QWidget* WidgetOrWindow(lpf::ControlId id) const;
 
-    lpf::DesignState state_;
+    std::array<QWidget*, lpf::kControlCount> widgets_{};
+    // Qt signals a change made by the program as it does one made by the
+    // user; the form wants only the user's, so the program's are not passed on.
+    bool changingByProgram_ = false;
+    lpf::Form form_{*this};
 };

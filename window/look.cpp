@@ -44,11 +44,11 @@ void PrepareApplication(QApplication& app) {
     app.setPalette(StandardPalette());
     // Every control starts out in the window font, so none is first laid out
     // in a face the window never shows.
-    app.setFont(WindowFontOf());
+    app.setFont(MappedFont(kForm1.font));
 }
 
 QFont MappedFont(const DesignFont& design) {
-    if (!design.face) return WindowFontOf();
+    if (!design.face) return MappedFont(kForm1.font);
     QFont font;
     for (const FaceMapping& m : kFaces) {
         if (std::strcmp(m.designFace, design.face) == 0 && m.points == design.points) {
@@ -60,17 +60,12 @@ QFont MappedFont(const DesignFont& design) {
     return font;
 }
 
-QFont WindowFontOf() {
-    return MappedFont({"MS Sans Serif", 9.75, true});
-}
-
 QColor Resolve(const Colour& colour) {
     switch (colour.source) {
         case Colour::Source::KindDefault:
             return {};
         case Colour::Source::Rgb:
-            return QColor::fromRgb(colour.value >> 16 & 0xFF, colour.value >> 8 & 0xFF,
-                                   colour.value & 0xFF);
+            return QColor::fromRgb(colour.Red(), colour.Green(), colour.Blue());
         case Colour::Source::System:
             break;
     }

@@ -17,9 +17,8 @@ void PrepareApplication(QApplication& app);
 
 // The design's faces mapped onto metric-compatible free fonts, sized in
 // pixels from the 96-dpi point size so captions fit their rectangles on any
-// screen.
+// screen. No face: the window font.
 QFont MappedFont(const DesignFont& design);
-QFont WindowFontOf();  // MS Sans Serif 9.75 bold
 
 // A design colour; KindDefault gives an invalid QColor.
 QColor Resolve(const Colour& colour);

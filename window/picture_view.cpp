@@ -49,6 +49,10 @@ QImage ReadPicture(const QString& resource) {
     return picture;
 }
 
+PictureView::PictureView(Picture id, QWidget* parent) : QWidget(parent), id_(id) {
+    setPicture(ReadPicture(QStringLiteral(":/art/") + QString::fromLatin1(PictureFile(id))));
+}
+
 void PictureView::setPicture(const QImage& picture) {
     picture_ = picture;
     update();

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include "control_table.h"
+
 namespace lpf {
 
 // Reads one of the embedded pictures: an uncompressed 24-bit bottom-up BMP of
@@ -15,14 +17,17 @@ QImage ReadPicture(const QString& resource);
 class PictureView : public QWidget {
     Q_OBJECT
   public:
-    using QWidget::QWidget;
+    // Shows one of the window's pictures, compiled in from art/.
+    PictureView(Picture id, QWidget* parent);
     void setPicture(const QImage& picture);
     const QImage& picture() const { return picture_; }
+    Picture id() const { return id_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    Picture id_;
     QImage picture_;
 };
 
