@@ -46,6 +46,10 @@ void AnnotatePicture(HWND control, const std::wstring& name, const std::wstring&
     SetNumber(control, PROPID_ACC_ROLE, ROLE_SYSTEM_GRAPHIC);
 }
 
+void AnnotateAlert(HWND control) {
+    SetNumber(control, PROPID_ACC_ROLE, ROLE_SYSTEM_ALERT);
+}
+
 void AnnotateDecoration(HWND control) {
     SetNumber(control, PROPID_ACC_STATE, STATE_SYSTEM_INVISIBLE);
 }

@@ -11,6 +11,8 @@ namespace lpf::win32 {
 void AnnotateName(HWND control, const std::wstring& name);
 // A picture: an image with a name and, in words, what it shows.
 void AnnotatePicture(HWND control, const std::wstring& name, const std::wstring& description);
+// A message that is announced whenever it appears (see Window::SetVisible).
+void AnnotateAlert(HWND control);
 // There for the eye only: screen readers pass it by.
 void AnnotateDecoration(HWND control);
 

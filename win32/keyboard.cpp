@@ -36,6 +36,8 @@ RECT ScreenRect(HWND control) {
 }  // namespace
 
 bool Window::TakeKey(const MSG& message) {
+    // Enter and Escape mean nothing in a box; left to it, a box would beep.
+    if (message.message == WM_CHAR) return message.wParam == '\r' || message.wParam == 0x1B;
     if (message.message != WM_KEYDOWN) return false;
     if (message.wParam == VK_TAB) {
         TabWalk(GetKeyState(VK_SHIFT) < 0);

@@ -124,6 +124,7 @@ void Window::BuildControls(HINSTANCE instance) {
                 SetScrollPos(control, SB_CTL, kHScroll1.value, FALSE);
             }
             if (row.presence == Presence::Decoration) AnnotateDecoration(control);
+            if (row.presence == Presence::Announced) AnnotateAlert(control);
         }
     }
 }
@@ -186,7 +187,11 @@ LRESULT CALLBACK Window::FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
 // --- the View --------------------------------------------------------------
 
 void Window::SetVisible(ControlId id, bool visible) {
+    const bool wasVisible = IsWindowVisible(Of(id));
     ShowWindow(Of(id), visible ? SW_SHOWNA : SW_HIDE);
+    // The refresh prompt speaks up as it appears.
+    if (visible && !wasVisible && id != ControlId::Form1 && Row(id).presence == Presence::Announced)
+        NotifyWinEvent(EVENT_SYSTEM_ALERT, Of(id), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Window::SetText(ControlId id, const std::string& text) {
