@@ -9,10 +9,11 @@
 //   settext NUMBER TEXT
 // A control line holds, tab-separated: "control", its id number, class,
 // visible, enabled, checked, scroll position (or -), x y w h relative to the
-// client area, its text and its window handle (Wine's oleacc would give
-// each control's accessible name, but Wine 8 derives it from the label
-// before the control and does not yet apply the names the program gives).
+// client area, its text, its window handle and its accessible name as
+// oleacc gives it.
 #include <windows.h>
+// __uuidof(IAccessible): the import library's IID_IAccessible is wrong.
+#include <oleacc.h>
 
 #include <cstdio>
 #include <cstring>
@@ -39,6 +40,23 @@ std::wstring Wide(const std::string& text) {
     MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, out.data(), static_cast<int>(out.size()));
     out.resize(out.size() - 1);
     return out;
+}
+
+std::string AccessibleName(HWND control) {
+    IAccessible* acc = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&acc))))
+        return "?";
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    std::string result;
+    if (acc->get_accName(self, &name) == S_OK && name) result = Utf8(name);
+    SysFreeString(name);
+    acc->Release();
+    return result;
 }
 
 // Options sit inside their frame, so GetDlgItem on the window would miss them.
@@ -90,12 +108,13 @@ void Dump(HWND window) {
             position = std::to_string(GetScrollPos(c, SB_CTL));
         DWORD_PTR checked = 0;
         SendMessageTimeoutW(c, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 2000, &checked);
-        std::printf("control\t%d\t%s\t%d\t%d\t%d\t%s\t%ld\t%ld\t%ld\t%ld\t%s\t%llx\n",
+        std::printf("control\t%d\t%s\t%d\t%d\t%d\t%s\t%ld\t%ld\t%ld\t%ld\t%s\t%llx\t%s\n",
                     GetDlgCtrlID(c), Utf8(className).c_str(), IsWindowVisible(c) ? 1 : 0,
                     IsWindowEnabled(c) ? 1 : 0, checked == BST_CHECKED ? 1 : 0, position.c_str(),
                     r.left - origin.x, r.top - origin.y, r.right - r.left, r.bottom - r.top,
                     Utf8(text).c_str(),
-                    static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(c)));
+                    static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(c)),
+                    AccessibleName(c).c_str());
     }
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
@@ -106,6 +125,7 @@ void Dump(HWND window) {
 }  // namespace
 
 int main() {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     char line[1024];
     while (std::fgets(line, sizeof line, stdin)) {
         line[std::strcspn(line, "\r\n")] = '\0';

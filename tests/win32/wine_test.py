@@ -128,7 +128,7 @@ class Probe:
                 s["order"].append(NAME_OF[int(f[1])])
                 s["controls"][NAME_OF[int(f[1])]] = dict(
                     cls=f[2].lower(), visible=f[3] == "1", checked=f[5] == "1", pos=f[6],
-                    rect=[int(v) for v in f[7:11]], text=f[11], hwnd=int(f[12], 16))
+                    rect=[int(v) for v in f[7:11]], text=f[11], hwnd=int(f[12], 16), name=f[13])
             else:
                 s[f[0]] = NAME_OF.get(int(f[1])) if f[0] == "focus" else [int(v) for v in f[1:]]
         return s
@@ -157,12 +157,14 @@ def pixel(x, y):
 
 
 def names_given(log, s, order, label):
-    """Wine 8 takes Dynamic Annotation calls without passing them on through
-    oleacc; its trace of the calls shows the names given, latest last."""
+    """The names a screen reader gets: from oleacc where this Wine applies the
+    program's Dynamic Annotation; Wine 8 only traces the calls, so there the
+    trace shows the names given, latest last."""
     calls = re.findall(r'SetHwndPropStr \(([0-9A-F]+) \S+ \S+ \{608d3df8-8128-4aa7-a428-'
                        r'f55e49267291\} L"([^"]*)"\)', open(log, errors="replace").read())
     by_hwnd = {int(h, 16): n for h, n in calls}
-    got = {box: by_hwnd.get(s["controls"][box]["hwnd"]) for box in NAMES[order]}
+    got = {box: by_hwnd.get(s["controls"][box]["hwnd"], s["controls"][box]["name"])
+           for box in NAMES[order]}
     check(got == NAMES[order], label + ": boxes named %s (found %s)" % (NAMES[order], got))
 
 
