@@ -81,7 +81,6 @@ Window::Window(HINSTANCE instance) {
     CreateWindowExW(kExStyle, kClassName, Widened(kForm1.title).c_str(), kStyle, frame.left,
                     frame.top, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
                     instance, this);
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(WindowFont)), FALSE);
 
     BuildControls(instance);
     form_.Open();
