@@ -85,7 +85,8 @@ def make_template():
         return
     shutil.rmtree(TEMPLATE, ignore_errors=True)
     env = wine_env(TEMPLATE)
-    run("wineboot", "--init", env=env)
+    if run("wineboot", "--init", env=env).returncode or not os.path.isdir(TEMPLATE + "/drive_c"):
+        sys.exit("wineboot could not make the prefix")
     for font in os.listdir("/usr/share/wine/fonts"):
         shutil.copy("/usr/share/wine/fonts/" + font, TEMPLATE + "/drive_c/windows/Fonts")
     run("wine", "reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "Decorated", "/d", "N", "/f",
