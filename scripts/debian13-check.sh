@@ -256,7 +256,7 @@ until grep -q 'press Ctrl+C' "$run_log"; do
     sleep 0.5
 done
 seconds[run.sh]=$((SECONDS - run_start))
-[ "$(head -c 8 "$copy/root/lowpass/build/screenshot.png" | tail -c 3)" = PNG ] ||
+[ "$(head -c 4 "$copy/root/lowpass/build/screenshot.png" | tail -c 3)" = PNG ] ||
     fail "./run.sh said it saved build/screenshot.png, which is not a PNG file"
 kill -INT -- -"$run_pid"
 for ((tries = 100; tries > 0; tries--)); do
