@@ -60,8 +60,10 @@ wait_for() {
 # A runtime folder of the window's own (mode 700), as Qt wants one.
 runtime="$(mktemp -d -t lowpass-run.XXXXXX)"
 # Xvfb picks a free display number itself and writes it to the file once it
-# accepts clients.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$runtime/display" >/dev/null 2>&1 &
+# accepts clients. It keeps its screen in a file there too (-fbdir), which
+# is what the screenshot is made from; no mouse pointer is drawn on it.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -nocursor -fbdir "$runtime" \
+    3>"$runtime/display" >/dev/null 2>&1 &
 xvfb_pid=$!
 xvfb_ready() {
     kill -0 "$xvfb_pid" 2>/dev/null || { echo "run.sh: Xvfb did not start" >&2; exit 1; }
@@ -75,12 +77,12 @@ DISPLAY=$display XDG_RUNTIME_DIR=$runtime DBUS_SESSION_BUS_ADDRESS=unix:path=/no
 app_pid=$!
 window_shown() {
     kill -0 "$app_pid" 2>/dev/null || { echo "run.sh: lowpass ended before its window appeared" >&2; exit 1; }
-    DISPLAY=$display xdotool search --onlyvisible --name '^Low Pass Filter' >/dev/null 2>&1
+    [[ "$(DISPLAY=$display xwininfo -name 'Low Pass Filter - Butterworth' 2>/dev/null)" == *IsViewable* ]]
 }
 wait_for 30 "the window appearing" window_shown
 # Mapped is not yet drawn: give the first paint a moment.
 sleep 0.5
-DISPLAY=$display timeout --foreground 30 import -window root build/screenshot.png
+python3 -B scripts/xwd_to_png.py "$runtime/Xvfb_screen0" build/screenshot.png
 echo "Screenshot of the window: $(pwd)/build/screenshot.png"
 echo "The window runs on display $display; press Ctrl+C to close it."
 wait "$app_pid"
