@@ -250,7 +250,7 @@ run_start=$SECONDS
 setsid chroot "$copy" /usr/bin/env -i --default-signal=INT "${root_env[@]}" /root/lowpass/run.sh \
     </dev/null >"$run_log" 2>&1 &
 run_pid=$!
-until grep -q 'press Ctrl+C' "$run_log"; do
+until grep -qs 'press Ctrl+C' "$run_log"; do
     kill -0 "$run_pid" 2>/dev/null || { cat "$run_log"; fail "./run.sh ended before its screenshot"; }
     [ $((SECONDS - run_start)) -lt "$run_limit" ] || { tail -n 30 "$run_log"; fail "./run.sh saved no screenshot within $run_limit s"; }
     sleep 0.5
