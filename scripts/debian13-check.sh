@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Runs the README's ./test.sh in a fresh minimal Debian 13 root, as a newcomer
-# on the current stable release would: the committed HEAD of this checkout is
-# cloned into a copy of a pristine debootstrap root, ./test.sh installs what it
-# needs there and runs the whole suite. Needs root and the package debootstrap.
+# Runs the README's two commands in a fresh minimal Debian 13 root, as a
+# newcomer on the current stable release would: the committed HEAD of this
+# checkout is unpacked into a copy of a pristine debootstrap root. There
+# ./run.sh, with no display, must save its screenshot having installed only
+# scripts/packages/build.txt, and leave no process and no temporary folder
+# when stopped with Ctrl+C; then ./test.sh installs what the suite needs and
+# runs it. Needs root (sudo on a checkout of one's own will do); installs
+# scripts/packages/debian13-check.txt on this machine.
 #
 # The pristine root lives outside the repository, in $cache below, and is kept
 # between runs on the same machine; it is made again when it is missing,
@@ -13,17 +17,24 @@
 # The root has what a German user's fresh machine has: the locale
 # de_DE.UTF-8 generated and selected.
 set -euo pipefail
+export LC_ALL=C # one sort order for comm
 
 cache=/var/cache/lowpass-ci
 suite=trixie
 max_age_days=7
 time_limit=3600 # seconds for ./test.sh in the root; CI has 90 minutes in all
+run_limit=900   # seconds for ./run.sh to install, build and save its screenshot
+lock_limit=1800 # seconds to wait for another run on this machine
 
-repo="$(git -C "$(dirname "${BASH_SOURCE[0]}")" rev-parse --show-toplevel)"
-head="$(git -C "$repo" rev-parse HEAD)"
+repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd -P)"
+# Under sudo the checkout belongs to another user than root, which git
+# refuses as "dubious ownership" unless told that this one is trusted. Only
+# the committed tree is read from it.
+in_repo_git() { git -c safe.directory="$repo" -C "$repo" "$@"; }
+head="$(in_repo_git rev-parse HEAD)"
 
 [ "$(id -u)" -eq 0 ] || { echo "debian13-check: run as root (chroot and mount need it)" >&2; exit 1; }
-command -v debootstrap >/dev/null || { echo "debian13-check: debootstrap missing; scripts/ensure-deps.sh installs it" >&2; exit 1; }
+"$repo/scripts/ensure-deps.sh" debian13-check
 
 say() { printf '[debian13-check %s] %s\n' "$(date -u +%H:%M:%S)" "$*"; }
 
@@ -31,6 +42,7 @@ say() { printf '[debian13-check %s] %s\n' "$(date -u +%H:%M:%S)" "$*"; }
 # its own release (deb822 sources first, then the one-line format).
 mirror_of_machine() {
     local codename
+    # shellcheck disable=SC1091 # the machine's own release file
     codename="$(. /etc/os-release && echo "${VERSION_CODENAME:-}")"
     local f
     for f in /etc/apt/sources.list.d/*.sources; do
@@ -66,17 +78,40 @@ mount_into() { # ROOT: what a desktop session and the suite expect to find
 
 mounts_under() { awk -v r="$1" '$5 == r || index($5, r "/") == 1 { print $5 }' /proc/self/mountinfo; }
 
+# True when ROOT is one of the folders this script makes in the cache: the
+# pristine root, the one being made, or a run's copy, right below the cache.
+ours() {
+    local real
+    real="$(realpath -m -- "$1")"
+    [ "$(dirname -- "$real")" = "$(realpath -m -- "$cache")" ] || return 1
+    case "$(basename -- "$real")" in
+        "$suite-root" | "$suite-root.new" | run.?*) return 0 ;;
+        *) return 1 ;;
+    esac
+}
+
+# Processes whose root folder is ROOT, one id a line.
+processes_in() {
+    local link
+    for link in /proc/[0-9]*/root; do
+        if [ "$(readlink "$link" 2>/dev/null)" = "$1" ]; then
+            link="${link#/proc/}"
+            echo "${link%/root}"
+        fi
+    done
+}
+
 # Ends what still runs inside ROOT (daemons a test left behind), by process id,
 # then unmounts everything under it and deletes it. Deletes nothing while a
-# mount is left, and never crosses into another file system.
+# mount is left, never crosses into another file system, and touches nothing
+# outside the cache.
 remove_root() {
-    local r="$1" pid link
+    local r="$1" pid
+    ours "$r" || { echo "debian13-check: refusing to remove $r, which is not in $cache" >&2; return 1; }
+    r="$(realpath -m -- "$r")"
     [ -d "$r" ] || return 0
     for signal in TERM KILL; do
-        for link in /proc/[0-9]*/root; do
-            pid="${link#/proc/}" pid="${pid%/root}"
-            if [ "$(readlink "$link" 2>/dev/null)" = "$r" ]; then kill -s "$signal" "$pid" 2>/dev/null || true; fi
-        done
+        for pid in $(processes_in "$r"); do kill -s "$signal" "$pid" 2>/dev/null || true; done
         sleep 1
     done
     for _ in 1 2 3; do
@@ -96,18 +131,24 @@ remove_root() {
     rm -rf --one-file-system "$r"
 }
 
+# The environment of a command in the root: a German user's login shell.
+root_env=(HOME=/root TERM=dumb CI=true LANG=de_DE.UTF-8
+          PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin)
 in_root() { # ROOT COMMAND...: runs COMMAND in ROOT with a clean environment
     local r="$1"
     shift
-    chroot "$r" /usr/bin/env -i HOME=/root TERM=dumb CI=true LANG=de_DE.UTF-8 \
-        PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "$@" </dev/null
+    chroot "$r" /usr/bin/env -i "${root_env[@]}" "$@" </dev/null
 }
 
 # --- The pristine root --------------------------------------------------------
 
 mkdir -p "$cache/debs/partial"
+# One run at a time on this machine touches the pristine root.
 exec 9>"$cache/lock"
-flock 9 # one run at a time on this machine touches the pristine root
+if ! flock -n 9; then
+    say "another run holds $cache/lock; waiting for it, at most $lock_limit s"
+    flock -w "$lock_limit" 9 || { echo "debian13-check: $cache/lock still held after $lock_limit s" >&2; exit 1; }
+fi
 
 # Copies left by a run that was killed before its own clean-up.
 for stale in "$cache"/run.*; do
@@ -182,16 +223,65 @@ fi
 copy="$(mktemp -d "$cache/run.XXXXXX")"
 stage copy cp -a "$pristine/." "$copy/"
 cp /etc/resolv.conf "$copy/etc/resolv.conf" 2>/dev/null || true
-git clone --quiet --no-checkout "$repo" "$copy/root/lowpass"
-git -C "$copy/root/lowpass" checkout --quiet --detach "$head"
+mkdir "$copy/root/lowpass"
+in_repo_git archive "$head" | tar -x -C "$copy/root/lowpass"
 say "testing $head from $repo"
 mount_into "$copy"
 
-# ./test.sh installs the packages itself; installing them first, with the same
-# script, only splits its time into stages. Its lines carry the minutes since
-# the start, so the log shows where the build, the tests and the sanitizer
-# stage begin and end.
-stage packages in_root "$copy" /root/lowpass/scripts/ensure-deps.sh
+# --- The newcomer's first command: ./run.sh -----------------------------------
+
+fail() {
+    say "FAILED: $*"
+    exit 1
+}
+installed() { # the packages installed in the copy, sorted
+    # shellcheck disable=SC2016 # dpkg's format, not the shell's
+    chroot "$copy" dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' | awk '$1 == "ii" { print $2 }' | sort
+}
+installed >"$copy/root/packages-before"
+in_tmp() { find "$copy/tmp" -mindepth 1 -maxdepth 1 -printf '%f\n' | sort; }
+in_tmp >"$copy/root/tmp-before"
+run_log="$copy/root/run-sh.log"
+say "./run.sh with no display ..."
+run_start=$SECONDS
+# In a session of its own, so that the whole process group gets the SIGINT as
+# from a terminal's Ctrl+C; and with SIGINT restored, since a background job
+# of this script starts with it ignored.
+setsid chroot "$copy" /usr/bin/env -i --default-signal=INT "${root_env[@]}" /root/lowpass/run.sh \
+    </dev/null >"$run_log" 2>&1 &
+run_pid=$!
+until grep -qs 'press Ctrl+C' "$run_log"; do
+    kill -0 "$run_pid" 2>/dev/null || { cat "$run_log"; fail "./run.sh ended before its screenshot"; }
+    [ $((SECONDS - run_start)) -lt "$run_limit" ] || { tail -n 30 "$run_log"; fail "./run.sh saved no screenshot within $run_limit s"; }
+    sleep 0.5
+done
+seconds[run.sh]=$((SECONDS - run_start))
+[ "$(head -c 4 "$copy/root/lowpass/build/screenshot.png" | tail -c 3)" = PNG ] ||
+    fail "./run.sh said it saved build/screenshot.png, which is not a PNG file"
+kill -INT -- -"$run_pid"
+for ((tries = 100; tries > 0; tries--)); do
+    kill -0 "$run_pid" 2>/dev/null || break
+    sleep 0.1
+done
+[ "$tries" -gt 0 ] || fail "./run.sh still runs 10 s after Ctrl+C"
+left="$(processes_in "$(realpath "$copy")" | xargs -r ps -o pid=,args= -p)"
+[ -z "$left" ] || fail "./run.sh left these processes after Ctrl+C: $left"
+# Xvfb's socket folder stays, as on any machine that ran an X server.
+left="$(in_tmp | grep -vx '\.X11-unix' | comm -13 "$copy/root/tmp-before" - || true)"
+[ -z "$left" ] || fail "./run.sh left these in /tmp after Ctrl+C: $left"
+installed >"$copy/root/packages-after"
+new_packages="$(comm -13 "$copy/root/packages-before" "$copy/root/packages-after")"
+test_packages="$(cat "$copy"/root/lowpass/scripts/packages/{test,debian13-check}.txt |
+    grep -v '^\s*#' | awk 'NF { print $1 }' | sort -u)"
+wrong="$(comm -12 <(echo "$new_packages") <(echo "$test_packages") | tr '\n' ' ')"
+[ -z "$wrong" ] || fail "./run.sh installed packages of the test lists: $wrong"
+say "./run.sh: screenshot after ${seconds[run.sh]} s; packages installed $(wc -l <"$copy/root/packages-before")" \
+    "before, $(wc -l <"$copy/root/packages-after") after; stopped cleanly by Ctrl+C"
+
+# --- The suite: ./test.sh -----------------------------------------------------
+
+# Its lines carry the minutes since the start, so the log shows where the
+# packages and build, the tests and the sanitizer stage begin and end.
 suite_log="$copy/root/test-sh.log"
 suite_start=$SECONDS
 timestamped() {
@@ -216,8 +306,8 @@ build_end="$(at ' Test project .*/build$')"
 tests_end="$(at 'Total Test time')"
 asan_tests_start="$(at ' Test project .*/build-asan$')"
 span() { [ -n "$1" ] && [ -n "$2" ] && echo "$(($2 - $1)) s" || echo "-"; }
-say "times: debootstrap ${seconds[debootstrap]} s, copy ${seconds[copy]} s, packages ${seconds[packages]} s," \
-    "build $(span 0 "$build_end"), tests $(span "$build_end" "$tests_end")," \
+say "times: debootstrap ${seconds[debootstrap]} s, copy ${seconds[copy]} s, run.sh ${seconds[run.sh]} s," \
+    "packages and build $(span 0 "$build_end"), tests $(span "$build_end" "$tests_end")," \
     "sanitizer build $(span "$tests_end" "$asan_tests_start"), sanitizer tests $(span "$asan_tests_start" "$total")," \
     "test.sh in all $total s"
 grep -E 'tests passed|tests failed|\(Failed\)|\(Timeout\)|\*\*\*' "$suite_log" || true
