@@ -1,6 +1,8 @@
 #pragma once
-// What a Windows screen reader reads for a control, through Dynamic
-// Annotation: properties laid over what the control says of itself.
+// What a screen reader reads for a control: its name, role and description.
+// A control answers oleacc's question (WM_GETOBJECT) itself, with the
+// system's standard object for its kind overlaid with what is given here, as
+// Windows screen readers ask every Win32 control.
 
 #include <windows.h>
 
@@ -8,12 +10,21 @@
 
 namespace lpf::win32 {
 
-void AnnotateName(HWND control, const std::wstring& name);
-// A picture: an image with a name and, in words, what it shows.
-void AnnotatePicture(HWND control, const std::wstring& name, const std::wstring& description);
-// A message that is announced whenever it appears (see Window::SetVisible).
-void AnnotateAlert(HWND control);
-// There for the eye only: screen readers pass it by.
-void AnnotateDecoration(HWND control);
+struct Presentation {
+    std::wstring name;         // empty: the standard object's (the caption)
+    std::wstring description;  // empty: none
+    long role = 0;             // a ROLE_SYSTEM_ value; 0: the standard object's
+    bool decoration = false;   // there for the eye only: screen readers pass it by
+};
+
+// From now on `control` answers with *presentation, read at each question;
+// it must outlive the control.
+void Present(HWND control, const Presentation* presentation);
+
+// Tells screen readers that the control's name has changed.
+void NameChanged(HWND control);
+
+// Tells screen readers that the control has appeared and is to be read out.
+void Announce(HWND control);
 
 }  // namespace lpf::win32

@@ -11,26 +11,37 @@ namespace {
 
 struct KeptFont {
     DesignFont design;
+    UINT dpi;
     HFONT font;
 };
 
+struct KeptBrush {
+    COLORREF colour;
+    HBRUSH brush;
+};
+
+std::vector<KeptBrush>& KeptBrushes() {
+    static std::vector<KeptBrush> kept;
+    return kept;
+}
+
 }  // namespace
 
-HFONT FontOf(const DesignFont& font) {
+HFONT FontOf(const DesignFont& font, UINT dpi) {
     static std::vector<KeptFont> kept;
     const DesignFont& d = font.face ? font : kForm1.font;
     for (const KeptFont& k : kept)
         if (std::strcmp(k.design.face, d.face) == 0 && k.design.points == d.points &&
-            k.design.bold == d.bold)
+            k.design.bold == d.bold && k.dpi == dpi)
             return k.font;
     // A negative height asks for the character height, as a point size does:
     // 8.25 pt is 11 px at 96 dpi, which picks MS Sans Serif's 8-point bitmaps.
-    const int pixels = static_cast<int>(std::lround(d.points * 96 / 72));
+    const int pixels = static_cast<int>(std::lround(d.points * dpi / 72));
     HFONT created =
         CreateFontW(-pixels, 0, 0, 0, d.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                     DEFAULT_PITCH | FF_DONTCARE, Widened(d.face).c_str());
-    kept.push_back({d, created});
+    kept.push_back({d, dpi, created});
     return created;
 }
 
@@ -47,15 +58,15 @@ COLORREF ColourRef(Colour colour) {
 }
 
 HBRUSH BrushOf(COLORREF colour) {
-    struct KeptBrush {
-        COLORREF colour;
-        HBRUSH brush;
-    };
-    static std::vector<KeptBrush> kept;
-    for (const KeptBrush& k : kept)
+    for (const KeptBrush& k : KeptBrushes())
         if (k.colour == colour) return k.brush;
-    kept.push_back({colour, CreateSolidBrush(colour)});
-    return kept.back().brush;
+    KeptBrushes().push_back({colour, CreateSolidBrush(colour)});
+    return KeptBrushes().back().brush;
+}
+
+void ForgetBrushes() {
+    for (const KeptBrush& k : KeptBrushes()) DeleteObject(k.brush);
+    KeptBrushes().clear();
 }
 
 }  // namespace lpf::win32

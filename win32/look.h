@@ -1,7 +1,8 @@
 #pragma once
-// How the design's fonts and colours appear on a Windows desktop: fonts are
-// asked for by name at their 96-dpi pixel height, system colours are read by
-// their numbers.
+// How the design's geometry, fonts and colours appear on a Windows desktop at
+// the window's own dots per inch: twips and 96-dpi pixels scaled as MulDiv
+// rounds, fonts asked for by name at that dpi's pixel height, system colours
+// read by their numbers.
 
 #include <windows.h>
 
@@ -9,14 +10,31 @@
 
 namespace lpf::win32 {
 
-// The face the design names; WindowFont means kForm1's. Kept for the
-// program's life.
-HFONT FontOf(const DesignFont& font);
+// The dpi at which nothing is scaled: the design's pixels.
+constexpr UINT kDesignDpi = 96;
+
+// Twips (1440 to the inch) as pixels at `dpi`.
+inline int PixelsAt(int twips, UINT dpi) {
+    return MulDiv(twips, static_cast<int>(dpi), 1440);
+}
+
+// A length given in 96-dpi pixels (a border, an inset), at `dpi`; never less
+// than one pixel where the design has one.
+inline int Scaled(int designPixels, UINT dpi) {
+    return MulDiv(designPixels, static_cast<int>(dpi), kDesignDpi);
+}
+
+// The face the design names at `dpi`; WindowFont means kForm1's. Kept for
+// the program's life.
+HFONT FontOf(const DesignFont& font, UINT dpi);
 
 // A design colour on this desktop; CLR_INVALID for a kind's usual colour.
 COLORREF ColourRef(Colour colour);
 
-// A solid brush of that colour, kept for the program's life.
+// A solid brush of that colour, kept until the desktop's colours change.
 HBRUSH BrushOf(COLORREF colour);
+// After a change of the desktop's colours: every brush is made anew when it
+// is next asked for. A brush still selected somewhere must not be in use.
+void ForgetBrushes();
 
 }  // namespace lpf::win32

@@ -1,6 +1,7 @@
 // The window's messages: the controls' colours from the table, the coloured
 // push buttons and the pictures drawn, clicks and the scroll bar turned into
-// the form's user events.
+// the form's user events; the focus kept while the window is inactive; the
+// desktop's colours and the monitor's dpi followed.
 
 #include <algorithm>
 
@@ -24,6 +25,29 @@ LRESULT Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_HSCROLL:
             Scrolled(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
+            return 0;
+        case WM_ACTIVATE:
+            // Kept for when the window is active again (WM_SETFOCUS below).
+            if (ControlId id; LOWORD(wParam) == WA_INACTIVE && IdOf(GetFocus(), id)) focus_ = id;
+            return DefWindowProcW(hwnd_, message, wParam, lParam);
+        case WM_SETFOCUS:
+            // Activated, or restored: the focus goes back where it was.
+            if (IsWindowVisible(Of(focus_)) && IsWindowEnabled(Of(focus_))) SetFocus(Of(focus_));
+            return 0;
+        case WM_SYSCOLORCHANGE:
+            ColoursChanged();
+            return 0;
+        case WM_SETTINGCHANGE:  // a high-contrast scheme switched on or off
+            ColoursChanged();
+            return DefWindowProcW(hwnd_, message, wParam, lParam);
+        case WM_GETDPISCALEDSIZE: {
+            // The design's size at the new dpi, not the old size scaled.
+            const RECT frame = FrameAt(static_cast<UINT>(wParam));
+            *reinterpret_cast<SIZE*>(lParam) = {frame.right - frame.left, frame.bottom - frame.top};
+            return TRUE;
+        }
+        case WM_DPICHANGED:
+            DpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_DESTROY:
             PostQuitMessage(0);  // the close box
@@ -66,29 +90,42 @@ void Window::DrawItem(const DRAWITEMSTRUCT& item) {
 
     if (row.kind == Kind::PushButton) {
         // A face of exactly the table's colour in the usual 3D edge, pushed
-        // in while pressed.
+        // in while pressed; its lines as thick as the dpi makes a pixel.
         const bool pressed = item.itemState & ODS_SELECTED;
+        const int line = Scaled(1, dpi_);
         FillRect(dc, &area, BrushOf(ColourRef(row.back)));
-        DrawEdge(dc, &area, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+        RECT edge = area;
+        for (UINT part : {pressed ? BDR_SUNKENOUTER : BDR_RAISEDOUTER,
+                          pressed ? BDR_SUNKENINNER : BDR_RAISEDINNER}) {
+            for (int i = 0; i < line; ++i) {
+                DrawEdge(dc, &edge, part, BF_RECT);
+                InflateRect(&edge, -1, -1);
+            }
+        }
         wchar_t caption[64];
         GetWindowTextW(item.hwndItem, caption, 64);
         const COLORREF fore = ColourRef(fore_[Index(id)]);
         SetTextColor(dc, fore == CLR_INVALID ? GetSysColor(COLOR_BTNTEXT) : fore);
         SetBkMode(dc, TRANSPARENT);
-        const auto oldFont = SelectObject(dc, FontOf(row.font));
+        const auto oldFont = SelectObject(dc, FontOf(row.font, dpi_));
         RECT text = area;
-        if (pressed) OffsetRect(&text, 1, 1);
+        if (pressed) OffsetRect(&text, line, line);
         DrawTextW(dc, caption, -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
         SelectObject(dc, oldFont);
         if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
-            InflateRect(&area, -4, -4);
-            DrawFocusRect(dc, &area);
+            InflateRect(&area, -Scaled(4, dpi_), -Scaled(4, dpi_));
+            for (int i = 0; i < line; ++i) {
+                DrawFocusRect(dc, &area);
+                InflateRect(&area, -1, -1);
+            }
         }
         return;
     }
 
-    // A picture at its natural size from the top-left corner, pixel for
-    // pixel; what it leaves of the control shows the control's back colour.
+    // A picture from the top-left corner, each of its pixels a block of
+    // screen pixels as large as the dpi makes a design pixel: never smoothed,
+    // so edges and lettering stay sharp. What it leaves of the control shows
+    // the control's back colour.
     const COLORREF back = ColourRef(row.back);
     if (back != CLR_INVALID) FillRect(dc, &area, BrushOf(back));
     const HBITMAP picture = pictures_[static_cast<int>(row.picture)];
@@ -97,8 +134,9 @@ void Window::DrawItem(const DRAWITEMSTRUCT& item) {
     GetObjectW(picture, sizeof size, &size);
     const HDC source = CreateCompatibleDC(dc);
     const auto old = SelectObject(source, picture);
-    BitBlt(dc, 0, 0, std::min<int>(size.bmWidth, area.right),
-           std::min<int>(size.bmHeight, area.bottom), source, 0, 0, SRCCOPY);
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, 0, 0, Scaled(size.bmWidth, dpi_), Scaled(size.bmHeight, dpi_), source, 0, 0,
+               size.bmWidth, size.bmHeight, SRCCOPY);
     SelectObject(source, old);
     DeleteDC(source);
 }
@@ -165,6 +203,26 @@ void Window::Scrolled(HWND bar, int code) {
     if (value == old) return;
     SetScrollPos(bar, SB_CTL, value, TRUE);
     form_.ScrollSettled(id);
+}
+
+
+// A new colour scheme or high-contrast theme: the system colours the table
+// names are read again (ColourRef reads them each time), the brushes made
+// anew, the window's own background first, and everything drawn again.
+void Window::ColoursChanged() {
+    ForgetBrushes();
+    SetClassLongPtrW(hwnd_, GCLP_HBRBACKGROUND,
+                     reinterpret_cast<LONG_PTR>(BrushOf(ColourRef(kForm1.back))));
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+}
+
+// Moved to a monitor of another dpi: the system suggests where the window
+// goes (sized by WM_GETDPISCALEDSIZE), and the controls follow at the new dpi.
+void Window::DpiChanged(UINT dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    LayOut();
 }
 
 }  // namespace lpf::win32

@@ -1,6 +1,7 @@
 #include "window.h"
 
-#include "accessibility.h"
+#include <oleacc.h>
+
 #include "look.h"
 #include "text.h"
 #include "words.h"
@@ -18,6 +19,7 @@ struct KindLook {
     const wchar_t* className;
     DWORD style;
     DWORD exStyle;
+    long role;  // what a screen reader calls it
 };
 
 // The native control of each kind. Labels and pictures do not wrap, grey or
@@ -28,26 +30,28 @@ KindLook LookOf(const ControlRow& row) {
     switch (row.kind) {
         case Kind::PushButton:
             if (row.back.source != Colour::Source::KindDefault)
-                return {L"BUTTON", BS_OWNERDRAW | WS_TABSTOP, 0};
-            return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
-        case Kind::PictureBox:
-            return {L"STATIC", SS_OWNERDRAW | WS_DISABLED, 0};  // takes no input
+                return {L"BUTTON", BS_OWNERDRAW | WS_TABSTOP, 0, ROLE_SYSTEM_PUSHBUTTON};
+            return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, ROLE_SYSTEM_PUSHBUTTON};
+        case Kind::PictureBox:  // takes no input
+            return {L"STATIC", SS_OWNERDRAW | WS_DISABLED, 0, ROLE_SYSTEM_GRAPHIC};
         case Kind::TextBox:
-            return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
-        case Kind::MaskBox:
-            return {L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};  // never takes the focus
+            return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE,
+                    ROLE_SYSTEM_TEXT};
+        case Kind::MaskBox:  // never takes the focus
+            return {L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, ROLE_SYSTEM_STATICTEXT};
         case Kind::ScrollBar:
-            return {L"SCROLLBAR", SBS_HORZ | WS_TABSTOP, 0};
+            return {L"SCROLLBAR", SBS_HORZ | WS_TABSTOP, 0, ROLE_SYSTEM_SCROLLBAR};
         case Kind::Frame:
-            return {L"BUTTON", BS_GROUPBOX | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
+            return {L"BUTTON", BS_GROUPBOX | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
+                    ROLE_SYSTEM_GROUPING};
         case Kind::OptionButton:
-            return {L"BUTTON", BS_RADIOBUTTON | WS_TABSTOP, 0};
+            return {L"BUTTON", BS_RADIOBUTTON | WS_TABSTOP, 0, ROLE_SYSTEM_RADIOBUTTON};
         case Kind::Image:
-            return {L"STATIC", SS_OWNERDRAW, 0};
+            return {L"STATIC", SS_OWNERDRAW, 0, ROLE_SYSTEM_GRAPHIC};
         case Kind::Label:
-            return {L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};
+            return {L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0, ROLE_SYSTEM_STATICTEXT};
     }
-    return {L"STATIC", 0, 0};
+    return {L"STATIC", 0, 0, 0};
 }
 
 // Labels and pictures are painted on the window's own surface in the design,
@@ -65,7 +69,7 @@ WNDPROC buttonProc = nullptr;  // the frames' own procedure, under FrameProc
 
 }  // namespace
 
-Window::Window(HINSTANCE instance) {
+Window::Window(HINSTANCE instance, int show) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = Proc;
@@ -75,20 +79,39 @@ Window::Window(HINSTANCE instance) {
     windowClass.lpszClassName = kClassName;
     RegisterClassExW(&windowClass);
 
-    RECT frame{Px(kForm1.left), Px(kForm1.top), Px(kForm1.left + kForm1.width),
-               Px(kForm1.top + kForm1.height)};
-    AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+    // Made at the desktop's dpi, then placed at the dpi of the monitor it
+    // opened on.
+    dpi_ = GetDpiForSystem();
+    const RECT frame = FrameAt(dpi_);
     CreateWindowExW(kExStyle, kClassName, Widened(kForm1.title).c_str(), kStyle, frame.left,
                     frame.top, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
                     instance, this);
+    if (!hwnd_) return;
+    if (const UINT dpi = GetDpiForWindow(hwnd_); dpi != dpi_) {
+        dpi_ = dpi;
+        const RECT placed = FrameAt(dpi_);
+        SetWindowPos(hwnd_, nullptr, placed.left, placed.top, placed.right - placed.left,
+                     placed.bottom - placed.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 
     BuildControls(instance);
     form_.Open();
     PresentPictures();
-    ShowWindow(hwnd_, SW_SHOW);
+    ShowWindow(hwnd_, show);
     // Focus rectangles show from the start, as the keyboard user needs them.
     SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     TabWalk(false);  // the first Tab stop has the focus when the window opens
+    ControlId focused;
+    if (IdOf(GetFocus(), focused)) focus_ = focused;
+}
+
+// The window's frame on the screen for the design's client area at `dpi`.
+RECT Window::FrameAt(UINT dpi) {
+    const int left = PixelsAt(kForm1.left, dpi);
+    const int top = PixelsAt(kForm1.top, dpi);
+    RECT frame{left, top, left + PixelsAt(kForm1.width, dpi), top + PixelsAt(kForm1.height, dpi)};
+    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi);
+    return frame;
 }
 
 // Created top of the stacking order first: a child window created later lies
@@ -102,14 +125,16 @@ void Window::BuildControls(HINSTANCE instance) {
             DWORD style = WS_CHILD | WS_CLIPSIBLINGS | look.style | (row.shown ? WS_VISIBLE : 0);
             if (row.kind == Kind::OptionButton && !GetWindow(parent, GW_CHILD))
                 style |= WS_GROUP;  // the first option of its frame starts the group
+            const RECT place = PlaceOf(row);
             const HWND control = CreateWindowExW(
-                look.exStyle, look.className, Widened(row.text).c_str(), style, Px(row.left),
-                Px(row.top), Px(row.width), Px(row.height), parent,
+                look.exStyle, look.className, Widened(row.text).c_str(), style, place.left,
+                place.top, place.right - place.left, place.bottom - place.top, parent,
                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlNumber(row.id))), instance,
                 nullptr);
             controls_[Index(row.id)] = control;
             fore_[Index(row.id)] = row.fore;
-            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(row.font)), FALSE);
+            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(row.font, dpi_)),
+                         FALSE);
             if (row.kind == Kind::OptionButton)
                 SendMessageW(control, BM_SETCHECK, row.checked ? BST_CHECKED : BST_UNCHECKED, 0);
             if (row.kind == Kind::Frame) {
@@ -122,10 +147,31 @@ void Window::BuildControls(HINSTANCE instance) {
                 SetScrollRange(control, SB_CTL, kHScroll1.minimum, kHScroll1.maximum, FALSE);
                 SetScrollPos(control, SB_CTL, kHScroll1.value, FALSE);
             }
-            if (row.presence == Presence::Decoration) AnnotateDecoration(control);
-            if (row.presence == Presence::Announced) AnnotateAlert(control);
+            Presentation& presented = presented_[Index(row.id)];
+            presented.role = row.presence == Presence::Announced && look.role != ROLE_SYSTEM_GRAPHIC
+                                 ? ROLE_SYSTEM_ALERT
+                                 : look.role;
+            presented.decoration = row.presence == Presence::Decoration;
+            Present(control, &presented);
         }
     }
+}
+
+RECT Window::PlaceOf(const ControlRow& row) const {
+    const int left = PixelsAt(row.left, dpi_);
+    const int top = PixelsAt(row.top, dpi_);
+    return {left, top, left + PixelsAt(row.width, dpi_), top + PixelsAt(row.height, dpi_)};
+}
+
+void Window::LayOut() {
+    for (const ControlRow& row : ControlTable()) {
+        const RECT place = PlaceOf(row);
+        SetWindowPos(Of(row.id), nullptr, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(Of(row.id), WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(row.font, dpi_)),
+                     FALSE);
+    }
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 void Window::PresentPictures() {
@@ -135,8 +181,8 @@ void Window::PresentPictures() {
         // The resources are numbered as the pictures, see pictures.rc.
         const int number = static_cast<int>(row.picture);
         if (!pictures_[number]) pictures_[number] = LoadBitmapW(instance, MAKEINTRESOURCEW(number));
-        AnnotatePicture(Of(row.id), Widened(PictureName(row.picture)),
-                        Widened(PictureDescription(row.picture)));
+        presented_[Index(row.id)].name = Widened(PictureName(row.picture));
+        presented_[Index(row.id)].description = Widened(PictureDescription(row.picture));
     }
 }
 
@@ -190,7 +236,7 @@ void Window::SetVisible(ControlId id, bool visible) {
     ShowWindow(Of(id), visible ? SW_SHOWNA : SW_HIDE);
     // The refresh prompt speaks up as it appears.
     if (visible && !wasVisible && id != ControlId::Form1 && Row(id).presence == Presence::Announced)
-        NotifyWinEvent(EVENT_SYSTEM_ALERT, Of(id), OBJID_CLIENT, CHILDID_SELF);
+        Announce(Of(id));
 }
 
 void Window::SetText(ControlId id, const std::string& text) {
@@ -246,7 +292,8 @@ void Window::Focus(ControlId id) {
 }
 
 void Window::SetAccessibleName(ControlId id, const std::string& name) {
-    AnnotateName(Of(id), Widened(name));
+    presented_[Index(id)].name = Widened(name);
+    NameChanged(Of(id));
 }
 
 // A named box needs no label relation here: the name given above is what

@@ -2,13 +2,15 @@
 // Form1 as a Win32 window: the 48 native controls built from the control
 // table, the form's View over them, and the Windows messages turned into the
 // form's user events. Files: window.cpp (building, the View), messages.cpp
-// (colours, drawing, clicks, the scroll bar), keyboard.cpp (Tab walk, arrow
-// keys in an option group), accessibility.cpp (names for screen readers).
+// (colours, drawing, clicks, the scroll bar, activation, the desktop's dpi
+// and colours), keyboard.cpp (Tab walk, arrow keys in an option group),
+// accessibility.cpp (what screen readers read).
 
 #include <windows.h>
 
 #include <array>
 
+#include "accessibility.h"
 #include "control_table.h"
 #include "form.h"
 #include "view.h"
@@ -23,9 +25,14 @@ constexpr int ControlNumber(ControlId id) {
 
 class Window : public View {
   public:
-    explicit Window(HINSTANCE instance);
+    // Opens the window in the way the program was started with (normal,
+    // minimised, ...): `show` is a ShowWindow command.
+    Window(HINSTANCE instance, int show);
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
+
+    // False when the system could not make the window; then nothing is shown.
+    bool Created() const { return hwnd_ != nullptr; }
 
     // Tab, Shift+Tab and the arrow keys on an option button, before the
     // focused control sees them; true when the key was used.
@@ -54,6 +61,12 @@ class Window : public View {
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void BuildControls(HINSTANCE instance);
     void PresentPictures();
+    // The window's frame on the screen for the design's client area at `dpi`.
+    static RECT FrameAt(UINT dpi);
+    // Where a control lies at the window's dpi, in its container's pixels.
+    RECT PlaceOf(const ControlRow& row) const;
+    // The whole window at its own dpi: every control's place and font.
+    void LayOut();
     bool IdOf(HWND control, ControlId& id) const;
     HWND Of(ControlId id) const;  // Form1: the window itself
 
@@ -63,6 +76,8 @@ class Window : public View {
     void Command(HWND control, int code);
     void Scrolled(HWND bar, int code);
     void ChooseOption(ControlId option);  // by the user: reported when it changes
+    void ColoursChanged();
+    void DpiChanged(UINT dpi, const RECT& suggested);
 
     // keyboard.cpp
     void TabWalk(bool backwards);
@@ -72,6 +87,9 @@ class Window : public View {
     std::array<HWND, kControlCount> controls_{};
     std::array<Colour, kControlCount> fore_{};
     std::array<HBITMAP, 4> pictures_{};  // by Picture
+    std::array<Presentation, kControlCount> presented_{};
+    UINT dpi_ = 96;
+    ControlId focus_{};  // the control with the focus when the window was last active
     int smallStep_ = kHScroll1.smallStep;
     Form form_{*this};
 };
