@@ -2,20 +2,32 @@
 // drives it: a console program run in the same Wine prefix. It answers one
 // command a line on stdin, each answer ending with a line "end":
 //   wait SECONDS     "window" once the window is on show, or "none"
-//   dump             "client X Y W H" (screen), "frame X Y W H", one
-//                    "control" line per control, top of the stacking order
-//                    first, a frame's options after it, and "focus NUMBER"
+//   dump             "client X Y W H" (screen), "frame X Y W H", "iconic
+//                    0|1", one "control" line per control, top of the
+//                    stacking order first, a frame's options after it, and
+//                    "focus NUMBER"
 //   click NUMBER     a click on that button (BM_CLICK)
 //   settext NUMBER TEXT
+//   other            another window of this program activated
+//   activate         the window activated again, as Alt+Tab does
+//   fonts            one line "font NUMBER HEIGHT CELL" per control: the
+//                    height its font was asked for and the height of the
+//                    character cell it got
+//   syscolor INDEX RRGGBB   the desktop colour INDEX changed (SetSysColors)
+//   dpi DPI          the window told it now lies on a monitor of DPI
+//   version PATH     "NAME<tab>VALUE" per version string of the file
 // A control line holds, tab-separated: "control", its id number, class,
 // visible, enabled, checked, scroll position (or -), x y w h relative to the
-// client area, its text, its window handle and its accessible name as
-// oleacc gives it.
+// client area, its text, its window handle, and its accessible name, role
+// and description as oleacc gives them.
+// Fonts and desktop colours belong to each process under Wine, so "fonts",
+// "syscolor" and "dpi" are run inside the window's process by probe_hook.dll.
 #include <windows.h>
 // __uuidof(IAccessible): the import library's IID_IAccessible is wrong.
 #include <oleacc.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -42,21 +54,81 @@ std::wstring Wide(const std::string& text) {
     return out;
 }
 
-std::string AccessibleName(HWND control) {
+// Name, role and description, tab-separated.
+std::string Accessible(HWND control) {
     IAccessible* acc = nullptr;
     if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
                                           reinterpret_cast<void**>(&acc))))
-        return "?";
+        return "?\t?\t?";
     VARIANT self;
     VariantInit(&self);
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
     BSTR name = nullptr;
+    BSTR description = nullptr;
+    VARIANT role;
+    VariantInit(&role);
     std::string result;
     if (acc->get_accName(self, &name) == S_OK && name) result = Utf8(name);
+    result += "\t";
+    if (acc->get_accRole(self, &role) == S_OK && role.vt == VT_I4)
+        result += std::to_string(role.lVal);
+    result += "\t";
+    if (acc->get_accDescription(self, &description) == S_OK && description)
+        result += Utf8(description);
     SysFreeString(name);
+    SysFreeString(description);
     acc->Release();
     return result;
+}
+
+// Runs COMMAND of probe_hook.dll inside the window's process and returns
+// what it wrote.
+std::string InWindowProcess(HWND window, WPARAM command, LPARAM argument) {
+    static const HMODULE hook = LoadLibraryW(L"probe_hook.dll");
+    static const UINT message = RegisterWindowMessageW(L"LowPassProbe");
+    wchar_t path[MAX_PATH];
+    GetTempPathW(MAX_PATH, path);
+    wcscat(path, L"lowpass-probe.txt");
+    DeleteFileW(path);
+    const HHOOK hooked = SetWindowsHookExW(
+        WH_CALLWNDPROC,
+        reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(hook, "ProbeHook"))), hook,
+        GetWindowThreadProcessId(window, nullptr));
+    SendMessageTimeoutW(window, message, command, argument, SMTO_ABORTIFHUNG, 5000, nullptr);
+    UnhookWindowsHookEx(hooked);
+    std::string written;
+    if (FILE* f = _wfopen(path, L"rb")) {
+        char buffer[4096];
+        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) written.append(buffer, n);
+        std::fclose(f);
+    }
+    return written;
+}
+
+void Version(const std::wstring& path) {
+    std::vector<char> data(GetFileVersionInfoSizeW(path.c_str(), nullptr));
+    if (data.empty() || !GetFileVersionInfoW(path.c_str(), 0, data.size(), data.data())) return;
+    for (const wchar_t* name : {L"ProductName", L"ProductVersion", L"FileVersion",
+                                L"FileDescription", L"CompanyName", L"LegalCopyright"}) {
+        wchar_t* value = nullptr;
+        UINT length = 0;
+        const std::wstring key = std::wstring(L"\\StringFileInfo\\040904b0\\") + name;
+        if (VerQueryValueW(data.data(), key.c_str(), reinterpret_cast<void**>(&value), &length))
+            std::printf("%s\t%s\n", Utf8(name).c_str(), Utf8(value).c_str());
+    }
+}
+
+// A window of the probe's own, made the active one.
+void ActivateOther() {
+    static const HWND other = CreateWindowExW(0, L"STATIC", L"probe", WS_POPUP | WS_VISIBLE, 0, 0,
+                                              40, 40, nullptr, nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    for (int i = 0; i < 30; ++i) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        Sleep(10);
+    }
 }
 
 // Options sit inside their frame, so GetDlgItem on the window would miss them.
@@ -87,6 +159,7 @@ void Dump(HWND window) {
     std::printf("client %ld %ld %ld %ld\n", origin.x, origin.y, client.right, client.bottom);
     std::printf("frame %ld %ld %ld %ld\n", frame.left, frame.top, frame.right - frame.left,
                 frame.bottom - frame.top);
+    std::printf("iconic %d\n", IsIconic(window) ? 1 : 0);
     std::vector<HWND> controls;
     EnumChildWindows(
         window,
@@ -114,7 +187,7 @@ void Dump(HWND window) {
                     r.left - origin.x, r.top - origin.y, r.right - r.left, r.bottom - r.top,
                     Utf8(text).c_str(),
                     static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(c)),
-                    AccessibleName(c).c_str());
+                    Accessible(c).c_str());
     }
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
@@ -140,6 +213,8 @@ int main() {
                 window = FindWindowW(nullptr, kTitle);
             }
             std::puts(window && IsWindowVisible(window) ? "window" : "none");
+        } else if (std::strcmp(command, "version") == 0) {
+            Version(Wide(line + std::strlen("version ")));
         } else if (!window) {
             std::puts("none");
         } else if (std::strcmp(command, "dump") == 0) {
@@ -147,6 +222,18 @@ int main() {
         } else if (std::strcmp(command, "click") == 0) {
             SendMessageTimeoutW(Control(window, number), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000,
                                 nullptr);
+        } else if (std::strcmp(command, "other") == 0) {
+            ActivateOther();
+        } else if (std::strcmp(command, "activate") == 0) {
+            SetForegroundWindow(window);
+        } else if (std::strcmp(command, "fonts") == 0) {
+            std::fputs(InWindowProcess(window, 1, 0).c_str(), stdout);
+        } else if (std::strcmp(command, "syscolor") == 0) {
+            const unsigned rgb = std::strtoul(line + used, nullptr, 16);
+            const COLORREF colour = RGB(rgb >> 16, rgb >> 8 & 0xFF, rgb & 0xFF);
+            InWindowProcess(window, 2, static_cast<LPARAM>(number) << 24 | colour);
+        } else if (std::strcmp(command, "dpi") == 0) {
+            InWindowProcess(window, 3, number);
         } else if (std::strcmp(command, "settext") == 0) {
             const std::wstring text = Wide(line + used);
             SendMessageTimeoutW(Control(window, number), WM_SETTEXT, 0,
