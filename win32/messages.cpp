@@ -219,6 +219,16 @@ void Window::DpiChanged(UINT dpi, const RECT& suggested) {
     dpi_ = dpi;
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Where the frame is drawn at another dpi than the window's (as under
+    // Wine, which keeps the desktop's), the client area still gets its size.
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    const int wider = PixelsAt(kForm1.width, dpi_) - client.right;
+    const int taller = PixelsAt(kForm1.height, dpi_) - client.bottom;
+    if (wider != 0 || taller != 0)
+        SetWindowPos(hwnd_, nullptr, 0, 0, suggested.right - suggested.left + wider,
+                     suggested.bottom - suggested.top + taller,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     LayOut();
 }
 

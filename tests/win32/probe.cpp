@@ -6,6 +6,8 @@
 //                    0|1", one "control" line per control, top of the
 //                    stacking order first, a frame's options after it, and
 //                    "focus NUMBER"
+//   names            the same with what oleacc gives (slower: its objects
+//                    come from the window's process)
 //   click NUMBER     a click on that button (BM_CLICK)
 //   settext NUMBER TEXT
 //   other            another window of this program activated
@@ -18,8 +20,8 @@
 //   version PATH     "NAME<tab>VALUE" per version string of the file
 // A control line holds, tab-separated: "control", its id number, class,
 // visible, enabled, checked, scroll position (or -), x y w h relative to the
-// client area, its text, its window handle, and its accessible name, role
-// and description as oleacc gives them.
+// client area, its text, its window handle, and (after "names" only) its
+// accessible name, role and description as oleacc gives them.
 // Fonts and desktop colours belong to each process under Wine, so "fonts",
 // "syscolor" and "dpi" are run inside the window's process by probe_hook.dll.
 #include <windows.h>
@@ -149,7 +151,7 @@ HWND Control(HWND window, int number) {
     return search.found;
 }
 
-void Dump(HWND window) {
+void Dump(HWND window, bool names) {
     POINT origin{0, 0};
     ClientToScreen(window, &origin);
     RECT client;
@@ -187,7 +189,7 @@ void Dump(HWND window) {
                     r.left - origin.x, r.top - origin.y, r.right - r.left, r.bottom - r.top,
                     Utf8(text).c_str(),
                     static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(c)),
-                    Accessible(c).c_str());
+                    names ? Accessible(c).c_str() : "\t\t");
     }
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
@@ -217,8 +219,8 @@ int main() {
             Version(Wide(line + std::strlen("version ")));
         } else if (!window) {
             std::puts("none");
-        } else if (std::strcmp(command, "dump") == 0) {
-            Dump(window);
+        } else if (std::strcmp(command, "dump") == 0 || std::strcmp(command, "names") == 0) {
+            Dump(window, command[0] == 'n');
         } else if (std::strcmp(command, "click") == 0) {
             SendMessageTimeoutW(Control(window, number), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000,
                                 nullptr);

@@ -1,17 +1,25 @@
 #!/usr/bin/python3
 """The Windows window under Wine on a private Xvfb.
 
-Usage: wine_test.py WIN32_BUILD SOURCE_DIR prefix|window|installer
+Usage: wine_test.py WIN32_BUILD SOURCE_DIR prefix|window|scale|installer
 
 prefix     makes the template Wine prefix in the working directory, once per
            build folder: fonts-wine in its Fonts folder, Decorated=N.
 window     runs lowpass.exe in a fresh copy and reads it with probe.exe: every
            control against the control table (read here as text), stacking,
            Tab walk, the typical request with the Linux end-to-end test's
-           digits, both orders, increments, arrow keys, Reset, Help, Close,
-           EXIT; then a comma locale and the close box.
-installer  silent install: files, shortcut, programs-list entry; silent
-           uninstall removes them.
+           digits, both orders, names, roles and descriptions through
+           oleacc, increments, arrow keys, Reset, the scroll bar's thumb,
+           trough, Home, End and its left arrow at the minimum, Help, Close,
+           fonts, the focus after another window was active, a desktop colour
+           changed, a move to a 144-dpi monitor, EXIT; then a comma locale and
+           the close box.
+scale      at 120, 144 and 192 dpi: the client area, every rectangle, the
+           fonts and the help sheet's scale and sharpness.
+installer  version information; silent installs just for the user and for
+           all users: files, shortcut, programs-list entry, and the silent
+           uninstall removes exactly them; the portable zip unpacked runs,
+           normally and minimised.
 """
 import os
 import re
@@ -29,6 +37,22 @@ from e2e_common import (EXPECTED_THREE_POLES, EXPECTED_TWO_POLES, TAB_WALK_THREE
 TEMPLATE = os.path.abspath("wine-template")
 TITLE = "Low Pass Filter - Butterworth"
 CLIENT = (111, 117, 542, 395)
+# The client area at each dpi: twips to pixels rounded half up, as MulDiv does.
+CLIENT_AT = {96: CLIENT, 120: (139, 146, 678, 494), 144: (167, 176, 813, 593),
+             192: (222, 234, 1084, 790)}
+# Character heights in pixels of the design's point sizes; the rows without a
+# font of their own use the window's 9.75 points.
+FONT_PX = {8.25: {96: 11, 120: 14, 144: 17, 192: 22}, 9.75: {96: 13, 120: 16, 144: 20, 192: 26},
+           12: {96: 16, 120: 20, 144: 24, 192: 32}}
+# oleacc's role numbers by kind; what announces itself is an alert.
+ROLES = {"PushButton": 43, "OptionButton": 45, "Frame": 20, "TextBox": 42, "ScrollBar": 3,
+         "Label": 41, "MaskBox": 41, "Image": 40, "PictureBox": 40}
+ALERTS = {"Label20": 8, "Picture1": 8}
+SCHEMATIC = {"two": ("Image1", "Two-pole filter schematic", "Vin feeds resistor R1. "),
+             "three": ("Image2", "Three-pole filter schematic", "Vin feeds resistor R3. ")}
+HELP_SHEET = os.path.join(SOURCE, "art", "help_sheet.bmp")
+HELP_SHEET_COLOURS = {(255, 0, 0), (0, 0, 0), (255, 255, 255), (0, 64, 128)}
+HELP_SHEET_RED = (5, 5, 379, 207)  # the red border's first and last column and row
 CLASSES = {"PushButton": "button", "Frame": "button", "OptionButton": "button",
            "TextBox": "edit", "ScrollBar": "scrollbar"}  # the rest: static
 HIDDEN_AT_START = {"Picture1", "Command6", "Label4", "Label5", "Label6", "Text6"}
@@ -47,15 +71,21 @@ ENV = {}
 def read_table():
     """The rows of form/control_table.cpp as text; window ids are 100 + row."""
     rows = []
-    for line in open(os.path.join(SOURCE, "form", "control_table.cpp")):
+    text = open(os.path.join(SOURCE, "form", "control_table.cpp")).read()
+    fonts = dict(re.findall(r'DesignFont (\w+)\{"[\w ]+", ([\d.]+), (?:true|false)\}', text))
+    for line in text.splitlines():
         m = re.match(r'\{(\w+), +"\w+", +(\w+), +(\w+), +("(?:[^"\\]|\\.)*"|\w+), +\w+, +(\d+), '
                      r'+(\d+), +(\d+), +(\d+),.*, +(true|false), +(-?\d+), +(true|false), +\w+\},$',
                      line.strip())
         if m:
             name, kind, box, text, l, t, w, h, shown, tab, checked = m.groups()
             text = "1000" if text.startswith("kStart") else text[1:-1].replace('\\"', '"')
+            font = re.search(r'\{"[\w ]+", ([\d.]+), (?:true|false)\}|\b(%s)\b' % "|".join(fonts),
+                             line)
             rows.append(dict(name=name, kind=kind, box=box, text=text, tab=int(tab),
                              rect=[int(v) // 15 for v in (l, t, w, h)], number=100 + len(rows),
+                             twips=[int(v) for v in (l, t, w, h)],
+                             points=float(font[1] or fonts[font[2]]) if font else 9.75,
                              shown=shown == "true" and name not in HIDDEN_AT_START,
                              checked=checked == "true"))
     by_name = {r["name"]: r for r in rows}
@@ -68,6 +98,15 @@ def read_table():
 
 ROWS, ROW = read_table()
 NAME_OF = {r["number"]: r["name"] for r in ROWS}
+
+
+def rect_at(r, dpi):
+    """A control's rectangle in client pixels at dpi, each value rounded half up."""
+    px = [(v * dpi + 720) // 1440 for v in r["twips"]]
+    if r["box"] != "OnForm":
+        px[0] += rect_at(ROW[r["box"]], dpi)[0]
+        px[1] += rect_at(ROW[r["box"]], dpi)[1]
+    return px
 
 
 def wine_env(prefix, display=None, lang="C.UTF-8", debug="-all"):
@@ -122,15 +161,16 @@ class Probe:
         lines = iter(self.p.stdout.readline, "end\n")
         return [line.rstrip("\n") for line in lines if line or sys.exit("probe ended")]
 
-    def state(self):
+    def state(self, names=False):
         s = {"controls": {}, "order": []}
-        for line in self.ask("dump"):
+        for line in self.ask("names" if names else "dump"):
             f = line.split("\t" if line.startswith("control") else None)
             if f[0] == "control":
                 s["order"].append(NAME_OF[int(f[1])])
                 s["controls"][NAME_OF[int(f[1])]] = dict(
                     cls=f[2].lower(), visible=f[3] == "1", checked=f[5] == "1", pos=f[6],
-                    rect=[int(v) for v in f[7:11]], text=f[11], hwnd=int(f[12], 16), name=f[13])
+                    rect=[int(v) for v in f[7:11]], text=f[11], name=f[13],
+                    role=int(f[14]) if f[14].isdigit() else 0, description=f[15])
             else:
                 s[f[0]] = NAME_OF.get(int(f[1])) if f[0] == "focus" else [int(v) for v in f[1:]]
         return s
@@ -146,28 +186,41 @@ class Probe:
         return [c[n]["text"] for n in names]
 
 
+def on_bar(x_from_left, *then):
+    """The mouse on the scroll bar, x pixels from its left end (negative: from
+    its right end), half way down; then a click, or the xdotool commands given."""
+    x, y, w, h = ROW["HScroll1"]["rect"]
+    x = x + x_from_left if x_from_left >= 0 else x + w + x_from_left
+    run("xdotool", "mousemove", str(CLIENT[0] + x), str(CLIENT[1] + y + h // 2),
+        *(then or ("click", "1")))
+
+
 def right_arrow():
     """A real mouse click on the scroll bar's right arrow."""
-    x, y, w, h = ROW["HScroll1"]["rect"]
-    run("xdotool", "mousemove", str(CLIENT[0] + x + w - 4), str(CLIENT[1] + y + h // 2), "click", "1")
+    on_bar(-4)
+
+
+def pixels(x, y, w, h, origin=CLIENT):
+    """Screen pixels of a rectangle in client coordinates, row by row."""
+    raw = subprocess.run(["/usr/bin/import", "-window", "root", "-crop", "%dx%d+%d+%d" % (
+        w, h, origin[0] + x, origin[1] + y), "-depth", "8", "rgb:-"], env=ENV,
+        capture_output=True).stdout
+    return [tuple(raw[i:i + 3]) for i in range(0, len(raw), 3)]
 
 
 def pixel(x, y):
-    raw = subprocess.run(["/usr/bin/import", "-window", "root", "-crop", "1x1+%d+%d" % (
-        CLIENT[0] + x, CLIENT[1] + y), "-depth", "8", "rgb:-"], env=ENV, capture_output=True).stdout
-    return tuple(raw[:3])
+    return pixels(x, y, 1, 1)[0]
 
 
-def names_given(log, s, order, label):
-    """The names a screen reader gets: from oleacc where this Wine applies the
-    program's Dynamic Annotation; Wine 8 only traces the calls, so there the
-    trace shows the names given, latest last."""
-    calls = re.findall(r'SetHwndPropStr \(([0-9A-F]+) \S+ \S+ \{608d3df8-8128-4aa7-a428-'
-                       r'f55e49267291\} L"([^"]*)"\)', open(log, errors="replace").read())
-    by_hwnd = {int(h, 16): n for h, n in calls}
-    got = {box: by_hwnd.get(s["controls"][box]["hwnd"], s["controls"][box]["name"])
-           for box in NAMES[order]}
+def names_given(s, order, label):
+    """What a screen reader gets through oleacc: the boxes' names, and the
+    schematic on show by its name, role and description."""
+    got = {box: s["controls"][box]["name"] for box in NAMES[order]}
     check(got == NAMES[order], label + ": boxes named %s (found %s)" % (NAMES[order], got))
+    image, name, description = SCHEMATIC[order]
+    c = s["controls"][image]
+    got = (c["name"], c["role"], c["description"][:len(description)])
+    check(got == (name, 40, description), label + ": %s %s (found %s)" % (image, name, got))
 
 
 def order_shown(s, order, label):
@@ -176,7 +229,7 @@ def order_shown(s, order, label):
     check(not wrong, label + ": shown and hidden as for %s poles (wrong: %s)" % (order, wrong))
 
 
-def check_start(s, log):
+def check_start(s):
     check(len(ROWS) == 48, "48 rows read from the control table (found %d)" % len(ROWS))
     check(s["client"] == list(CLIENT), "client area at 111,117, 542 x 395 (found %s)" % s["client"])
     for r in ROWS:
@@ -195,7 +248,25 @@ def check_start(s, log):
     want = [r["name"] for r in ROWS if r["name"] not in surface and r["box"] == "OnForm"] + surface
     got = [n for n in s["order"] if ROW[n]["box"] == "OnForm"]
     check(got == want, "stacking order, top first (found %s)" % got)
-    names_given(log, s, "three", "start-up")
+    names_given(s, "three", "start-up")
+    want = {r["name"]: ALERTS.get(r["name"], ROLES[r["kind"]]) for r in ROWS}
+    got = {n: c["role"] for n, c in s["controls"].items()}
+    check(got == want, "roles through oleacc (wrong: %s)" % {n: r for n, r in got.items()
+                                                             if r != want[n]})
+
+
+def check_layout(probe, s, dpi, label, moved=False):
+    """Client area (its size only after a move), all 48 rectangles, fonts."""
+    want = list(CLIENT_AT[dpi][2:] if moved else CLIENT_AT[dpi])
+    got = s["client"][2:] if moved else s["client"]
+    check(got == want, "%s at %d dpi: client area %s (found %s)" % (label, dpi, want, got))
+    wrong = {r["name"]: s["controls"][r["name"]]["rect"] for r in ROWS
+             if s["controls"][r["name"]]["rect"] != rect_at(r, dpi)}
+    check(not wrong, "%s at %d dpi: all 48 rectangles (wrong: %s)" % (label, dpi, wrong))
+    fonts = {NAME_OF[int(f[1])]: int(f[2]) for f in (line.split() for line in probe.ask("fonts"))}
+    want = {r["name"]: FONT_PX[r["points"]][dpi] for r in ROWS if r["kind"] != "ScrollBar"}
+    wrong = {n: fonts.get(n) for n in want if fonts.get(n) != want[n]}
+    check(not wrong, "%s at %d dpi: font pixel heights (wrong: %s)" % (label, dpi, wrong))
 
 
 def press(probe, key, aspect):
@@ -232,7 +303,7 @@ def tab_walk(probe, s):
     probe.click("Option2")
 
 
-def typical_request(probe, log):
+def typical_request(probe):
     probe.set_text("Text5", "2000")
     probe.click("Option8")  # step 100
     right_arrow()
@@ -242,12 +313,12 @@ def typical_request(probe, log):
     check(got == EXPECTED_THREE_POLES, "three-pole results %s (found %s)" % (EXPECTED_THREE_POLES, got))
     check(not probe.state()["controls"]["Label20"]["visible"], "Design hides the refresh prompt")
     probe.click("Option1")
-    s = probe.state()
+    s = probe.state(names=True)
     order_shown(s, "two", "Two Poles")
     got = [s["controls"][n]["text"] for n in ("Text2", "Text3", "Label3")]
     check(got[:2] == [" ", " "] and got[2].startswith("Normalized 2nd"), "Two Poles: blanks, caption")
     check(s["controls"]["Label20"]["visible"], "Two Poles shows the refresh prompt")
-    names_given(log, s, "two", "Two Poles")
+    names_given(s, "two", "Two Poles")
     probe.click("Command1")
     got = probe.texts("Text2", "Text3")
     check(got == EXPECTED_TWO_POLES, "two-pole results %s (found %s)" % (EXPECTED_TWO_POLES, got))
@@ -274,6 +345,49 @@ def increments_and_reset(probe):
     check(poll(lambda: probe.texts("Text1") == ["1101"]), "step 100 chosen by keys: Text1 1101")
 
 
+def scroll_bar(probe):
+    """Mouse and keys on the scroll bar; Text1 shows each value reported."""
+    probe.click("Command4")
+    probe.set_text("Text1", "777")  # a report would write the value over it
+    h = ROW["HScroll1"]["rect"][3]
+    on_bar(4)  # the left arrow, at the minimum
+    time.sleep(0.5)
+    got = (probe.texts("Text1")[0], probe.state()["controls"]["HScroll1"]["pos"])
+    check(got == ("777", "1000"), "left arrow at the minimum reports nothing (found %s)" % (got,))
+    on_bar(h + h // 2, "mousedown", "1")  # the thumb, beside the left arrow
+    for x in (40, 80, 120, -2):  # dragged in steps onto the right arrow
+        on_bar(x, "sleep", "0.05")
+    run("xdotool", "mouseup", "1")
+    check(poll(lambda: probe.texts("Text1") == ["10000"]), "thumb dragged to the right end: 10000")
+    on_bar(ROW["HScroll1"]["rect"][2] // 2)
+    check(poll(lambda: probe.texts("Text1") == ["9999"]), "a trough click left of it: 9999")
+    check(probe.state()["focus"] == "HScroll1", "a click gives the scroll bar the focus")
+    for key, want in (("End", "10000"), ("Home", "1000")):
+        got = press(probe, key, lambda s: s["controls"]["Text1"]["text"])["controls"]["Text1"]
+        check(got["text"] == want, "%s: Text1 %s (found %s)" % (key, want, got["text"]))
+    probe.set_text("Text1", "777")
+    run("xdotool", "key", "Left")
+    time.sleep(0.5)
+    check(probe.texts("Text1") == ["777"], "Left key at the minimum reports nothing")
+
+
+def focus_returns(probe):
+    before = probe.state()["focus"]
+    probe.ask("other")
+    check(probe.state()["focus"] is None, "no focus here while another window is active")
+    probe.ask("activate")
+    check(poll(lambda: probe.state()["focus"] == before), "activated again: focus back on " + before)
+
+
+def colours_follow(probe):
+    """The window's background colour (desktop colour 0) changed while it runs."""
+    probe.ask("syscolor 0 00A000")
+    x, y, w, h = ROW["Label20"]["rect"]
+    label = poll(lambda: pixels(x, y, w, h).count((0, 160, 0)) > w * h // 2)
+    everywhere = pixels(0, 0, CLIENT[2], CLIENT[3]).count((0, 160, 0)) > CLIENT[2] * CLIENT[3] // 3
+    check(label and everywhere, "a new desktop colour: window and label backgrounds repainted")
+
+
 def help_and_close(probe):
     probe.click("Command5")
     c = probe.state()["controls"]
@@ -293,7 +407,7 @@ def start(prefix, display, lang):
     log = os.path.abspath("lowpass-%s.log" % lang)
     t0 = time.monotonic()
     app = spawn(["wine", os.path.join(WIN32_BUILD, "lowpass.exe")], stdout=subprocess.DEVNULL,
-                env=wine_env(prefix, display, lang, "-all,fixme+oleacc"), stderr=open(log, "w"))
+                env=wine_env(prefix, display, lang), stderr=open(log, "w"))
     probe = Probe()
     if probe.ask("wait 20") != ["window"]:
         sys.exit("no window")
@@ -315,12 +429,18 @@ def window_test(prefix):
     app, probe, log = start(prefix, display, "C.UTF-8")
     time.sleep(0.5)
     run("/usr/bin/import", "-window", "root", "win32-start.png")
-    s = probe.state()
-    check_start(s, log)
+    s = probe.state(names=True)
+    check_start(s)
     tab_walk(probe, s)
-    typical_request(probe, log)
+    typical_request(probe)
     increments_and_reset(probe)
     help_and_close(probe)
+    scroll_bar(probe)
+    focus_returns(probe)
+    colours_follow(probe)
+    check_layout(probe, probe.state(), 96, "as opened")
+    probe.ask("dpi 144")
+    check_layout(probe, probe.state(), 144, "moved to a 144-dpi monitor", moved=True)
     probe.click("Command2")
     wait_exit(app, "EXIT")
 
@@ -336,6 +456,42 @@ def window_test(prefix):
     x, y, w, _ = probe.state()["frame"]
     run("xdotool", "mousemove", str(x + w - 14), str(y + 10), "click", "1")
     wait_exit(app, "the close box")
+
+
+def help_sheet_scale(probe, dpi):
+    """The help sheet on show: only its own colours (never smoothed), its red
+    border where the sheet's pixels, enlarged by dpi / 96, put it."""
+    probe.click("Command5")
+    s = probe.state()
+    x, y, w, h = s["controls"]["Picture1"]["rect"]
+    cx, cy, cw, ch = s["controls"]["Command6"]["rect"]  # Close, over the sheet
+    time.sleep(0.3)
+    shot = pixels(x, y, w, h, s["client"])
+    sheet = [(i % w, i // w, p) for i, p in enumerate(shot)
+             if not (cx <= x + i % w < cx + cw and cy <= y + i // w < cy + ch)]
+    extra = {p for _, _, p in sheet} - HELP_SHEET_COLOURS
+    check(not extra, "%d dpi: the help sheet in its own colours only (extra: %s)" % (dpi, extra))
+    red = [(i, j) for i, j, p in sheet if p == (255, 0, 0)]
+    got = (min(red)[0], min(j for _, j in red), max(red)[0], max(j for _, j in red)) if red else ()
+    want = [v * dpi / 96 for v in HELP_SHEET_RED]
+    check(len(got) == 4 and all(abs(g - v) <= 1.5 for g, v in zip(got, want)),
+          "%d dpi: the help sheet's red border at %s (found %s)" % (dpi, want, got))
+    run("/usr/bin/import", "-window", "root", "win32-help-%d.png" % dpi)
+    probe.click("Command6")
+
+
+def scale_test(prefix):
+    global ENV
+    display, _ = start_xvfb((1400, 1100))
+    for dpi in (120, 144, 192):
+        ENV = wine_env(prefix, display)
+        run("wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t",
+            "REG_DWORD", "/d", str(dpi), "/f")
+        app, probe, _ = start(prefix, display, "C.UTF-8")
+        check_layout(probe, probe.state(), dpi, "opened")
+        help_sheet_scale(probe, dpi)
+        probe.click("Command2")
+        wait_exit(app, "%d dpi: EXIT" % dpi)
 
 
 def installer_test(prefix):
@@ -369,7 +525,7 @@ def main():
     else:
         prefix = fresh_prefix("prefix-" + mode)
         try:
-            (window_test if mode == "window" else installer_test)(prefix)
+            {"window": window_test, "scale": scale_test, "installer": installer_test}[mode](prefix)
         finally:
             run("wineserver", "-k", env=wine_env(prefix))  # while their display is still there
             stop_children()
