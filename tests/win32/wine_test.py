@@ -27,6 +27,7 @@ import shutil
 import subprocess
 import sys
 import time
+import zipfile
 
 WIN32_BUILD, SOURCE = sys.argv[1], sys.argv[2]
 sys.path.insert(0, os.path.join(SOURCE, "tests", "e2e"))
@@ -180,6 +181,10 @@ class Probe:
 
     def set_text(self, name, text):
         self.ask("settext %d %s" % (ROW[name]["number"], text))
+
+    def close(self):
+        self.p.stdin.close()
+        self.p.wait(timeout=10)
 
     def texts(self, *names):
         c = self.state()["controls"]
@@ -494,26 +499,123 @@ def scale_test(prefix):
         wait_exit(app, "%d dpi: EXIT" % dpi)
 
 
-def installer_test(prefix):
-    global ENV
-    ENV = wine_env(prefix)
-    version = re.search(r"^## (\d+\.\d+\.\d+)", open(SOURCE + "/CHANGELOG.md").read(), re.M)[1]
+PUBLISHER = "The Low Pass Filter - Butterworth authors"
+COPYRIGHT = "Copyright (c) 2026 The Low Pass Filter - Butterworth authors"
+UNINSTALL_KEY = r"Software\Microsoft\Windows\CurrentVersion\Uninstall\LowPassButterworth"
+
+
+def files_under(root):
+    """Every file and folder under root but the temporary ones, relative to it."""
+    found = set()
+    for top, dirs, files in os.walk(root):
+        dirs[:] = [d for d in dirs if d != "Temp"]
+        found |= {os.path.relpath(os.path.join(top, n), root) for n in dirs + files}
+    return found
+
+
+def version_information(version):
+    probe = Probe()
+    want = {"ProductName": TITLE, "ProductVersion": version, "FileVersion": version,
+            "CompanyName": PUBLISHER, "LegalCopyright": COPYRIGHT}
+    for name, description in (("lowpass.exe", "Butterworth low-pass filter calculator"),
+                              ("lowpass-%s-setup.exe" % version, TITLE + " installer")):
+        lines = probe.ask("version Z:" + os.path.join(WIN32_BUILD, name))
+        got = dict(line.split("\t", 1) for line in lines)
+        want["FileDescription"] = description
+        check(got == want, "%s: version information %s (found %s)" % (name, want, got))
+    probe.close()
+
+
+def programs_entry(root, version, folder, what):
+    listed = run("wine", "reg", "query", root + "\\" + UNINSTALL_KEY).stdout
+    kb = re.search(r"EstimatedSize\s+REG_DWORD\s+0x([0-9a-f]+)", listed)
+    exe_kb = os.path.getsize(folder + "/lowpass.exe") // 1024
+    check(re.search(r"DisplayVersion\s+REG_SZ\s+%s\s" % re.escape(version), listed) is not None
+          and "Publisher    REG_SZ    " + PUBLISHER in listed and "uninstall.exe" in listed
+          and kb is not None and int(kb[1], 16) >= exe_kb,
+          "%s: programs list entry in %s: version %s, publisher, size, uninstaller"
+          % (what, root, version))
+
+
+def just_for_me(prefix, setup_exe, version):
+    """No administrator rights are needed, which Wine cannot show (it gives
+    every program them): checked by where the install writes."""
+    before = files_under(prefix + "/drive_c")
+    setup = run("wine", setup_exe, "/S", "/CurrentUser")
+    check(setup.returncode == 0, "setup /S /CurrentUser exits with 0")
+    home = [d for d in files_under(prefix + "/drive_c") - before if re.fullmatch(
+        r"users/[^/]+/AppData/Local/Programs/Low Pass Filter", d)]
+    check(len(home) == 1, "just for me: installed under the user's LocalAppData\\Programs")
+    folder = prefix + "/drive_c/" + (home or ["?"])[0]
+    user = folder.split("/AppData/")[0]
+    shortcut = user + "/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/%s.lnk" % TITLE
+    check(os.path.exists(folder + "/lowpass.exe") and os.path.exists(folder + "/uninstall.exe")
+          and os.path.exists(shortcut), "just for me: program, uninstaller, own Start Menu shortcut")
+    programs_entry("HKCU", version, folder, "just for me")
+    elsewhere = sorted(f for f in files_under(prefix + "/drive_c") - before
+                       if not f.startswith(os.path.relpath(user, prefix + "/drive_c")))
+    check(not elsewhere, "just for me: nothing written outside the user's folders (found %s)"
+          % elsewhere[:5])
+    run("wine", folder + "/uninstall.exe", "/S")  # relaunches itself from %TEMP%, returns at once
+    poll(lambda: not os.path.exists(folder), 30)
+    run("wineserver", "-w")  # the registry is on disk once the server has ended
+    check("LowPassButterworth" not in open(prefix + "/system.reg", errors="replace").read(),
+          "just for me: nothing written under HKLM")
+    check("LowPassButterworth" not in open(prefix + "/user.reg", errors="replace").read(),
+          "just for me: the uninstaller removes the HKCU entry")
+    after = files_under(prefix + "/drive_c")
+    check(after == before, "just for me: the uninstaller leaves nothing (left: %s, removed: %s)"
+          % (sorted(after - before)[:5], sorted(before - after)[:5]))
+
+
+def for_all_users(prefix, setup_exe, version):
     folder = prefix + "/drive_c/Program Files/Low Pass Filter"
     shortcut = prefix + "/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/%s.lnk" % TITLE
-    key = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\LowPassButterworth"
-    setup = run("wine", os.path.join(WIN32_BUILD, "lowpass-%s-setup.exe" % version), "/S")
+    key = "HKLM\\" + UNINSTALL_KEY
+    setup = run("wine", setup_exe, "/S")
     check(setup.returncode == 0, "setup /S exits with 0")
     same = open(folder + "/lowpass.exe", "rb").read() == open(WIN32_BUILD + "/lowpass.exe", "rb").read()
     check(same and os.path.exists(folder + "/uninstall.exe"), "lowpass.exe and uninstaller installed")
     check(os.path.exists(shortcut), "Start Menu shortcut")
-    listed = run("wine", "reg", "query", key).stdout
-    check(re.search(r"DisplayVersion\s+REG_SZ\s+%s\s" % re.escape(version), listed) is not None
-          and "uninstall.exe" in listed, "programs list entry, version %s, uninstaller" % version)
+    programs_entry("HKLM", version, folder, "for all users")
     run("wine", folder + "/uninstall.exe", "/S")  # relaunches itself from %TEMP%, returns at once
     check(poll(lambda: not os.path.exists(folder) and not os.path.exists(shortcut), 30),
           "uninstall removes the folder and the shortcut")
     run("wineserver", "-w")
     check("DisplayName" not in run("wine", "reg", "query", key).stdout, "entry removed")
+
+
+def portable(prefix, version):
+    """The zip unpacked on a stick, the program run from there: as usual, and
+    minimised as a shortcut's "Run: Minimized" starts it."""
+    z = zipfile.ZipFile(os.path.join(WIN32_BUILD, "lowpass-%s-portable.zip" % version))
+    names = sorted(z.namelist())
+    check(names == ["LICENSE.txt", "README.txt", "lowpass.exe"], "zip holds %s" % names)
+    folder = prefix + "/drive_c/USB stick/Low Pass Filter"
+    z.extractall(folder)
+    for show, iconic in ([], 0), (["/min"], 1):
+        app = spawn(["wine", "start", "/wait"] + show + ["/unix", folder + "/lowpass.exe"], env=ENV,
+                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        probe = Probe()
+        s = probe.state() if probe.ask("wait 20") == ["window"] else {}
+        got = (s.get("iconic"), s.get("client") if not iconic else None)
+        want = ([iconic], None if iconic else list(CLIENT))
+        check(got == want, "unpacked zip, started %s: runs (found %s)" % (show or "as usual", got))
+        probe.click("Command2")
+        wait_exit(app, "unpacked zip: EXIT")
+        probe.close()
+
+
+def installer_test(prefix):
+    global ENV
+    display, _ = start_xvfb()
+    ENV = wine_env(prefix, display)
+    version = re.search(r"^## (\d+\.\d+\.\d+)", open(SOURCE + "/CHANGELOG.md").read(), re.M)[1]
+    setup_exe = os.path.join(WIN32_BUILD, "lowpass-%s-setup.exe" % version)
+    version_information(version)
+    just_for_me(prefix, setup_exe, version)
+    for_all_users(prefix, setup_exe, version)
+    portable(prefix, version)
 
 
 def main():
