@@ -202,7 +202,6 @@ void Window::Scrolled(HWND bar, int code) {
     form_.ScrollSettled(id);
 }
 
-
 // A new colour scheme or high-contrast theme: the system colours the table
 // names are read again (ColourRef reads them each time), the brushes made
 // anew, the window's own background first, and everything drawn again.

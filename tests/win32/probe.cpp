@@ -95,14 +95,15 @@ std::string InWindowProcess(HWND window, WPARAM command, LPARAM argument) {
     DeleteFileW(path);
     const HHOOK hooked = SetWindowsHookExW(
         WH_CALLWNDPROC,
-        reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(hook, "ProbeHook"))), hook,
-        GetWindowThreadProcessId(window, nullptr));
+        reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(hook, "ProbeHook"))),
+        hook, GetWindowThreadProcessId(window, nullptr));
     SendMessageTimeoutW(window, message, command, argument, SMTO_ABORTIFHUNG, 5000, nullptr);
     UnhookWindowsHookEx(hooked);
     std::string written;
     if (FILE* f = _wfopen(path, L"rb")) {
         char buffer[4096];
-        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) written.append(buffer, n);
+        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;)
+            written.append(buffer, n);
         std::fclose(f);
     }
     return written;
