@@ -10,20 +10,17 @@
 //                    come from the window's process)
 //   click NUMBER     a click on that button (BM_CLICK)
 //   settext NUMBER TEXT
-//   other            another window of this program activated
+//   other            a window of the probe's own activated
 //   activate         the window activated again, as Alt+Tab does
-//   fonts            one line "font NUMBER HEIGHT CELL" per control: the
-//                    height its font was asked for and the height of the
-//                    character cell it got
-//   syscolor INDEX RRGGBB   the desktop colour INDEX changed (SetSysColors)
+//   fonts            "font NUMBER HEIGHT" per control with a font (pixels)
+//   syscolor INDEX BBGGRR   the desktop colour INDEX changed (SetSysColors)
 //   dpi DPI          the window told it now lies on a monitor of DPI
-//   version PATH     "NAME<tab>VALUE" per version string of the file
 // A control line holds, tab-separated: "control", its id number, class,
 // visible, enabled, checked, scroll position (or -), x y w h relative to the
 // client area, its text, its window handle, and (after "names" only) its
 // accessible name, role and description as oleacc gives them.
-// Fonts and desktop colours belong to each process under Wine, so "fonts",
-// "syscolor" and "dpi" are run inside the window's process by probe_hook.dll.
+// "fonts", "syscolor" and "dpi" run inside the window's process, in
+// probe_hook.dll: Wine keeps fonts and desktop colours per process.
 #include <windows.h>
 // __uuidof(IAccessible): the import library's IID_IAccessible is wrong.
 #include <oleacc.h>
@@ -84,41 +81,23 @@ std::string Accessible(HWND control) {
     return result;
 }
 
-// Runs COMMAND of probe_hook.dll inside the window's process and returns
-// what it wrote.
-std::string InWindowProcess(HWND window, WPARAM command, LPARAM argument) {
+// Command 1, 2 or 3 of probe_hook.dll run in the window's thread; what it
+// writes (into the temp folder) is printed.
+void InWindowProcess(HWND window, WPARAM command, LPARAM argument) {
     static const HMODULE hook = LoadLibraryW(L"probe_hook.dll");
-    static const UINT message = RegisterWindowMessageW(L"LowPassProbe");
-    wchar_t path[MAX_PATH];
-    GetTempPathW(MAX_PATH, path);
-    wcscat(path, L"lowpass-probe.txt");
-    DeleteFileW(path);
     const HHOOK hooked = SetWindowsHookExW(
         WH_CALLWNDPROC,
         reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(hook, "ProbeHook"))),
         hook, GetWindowThreadProcessId(window, nullptr));
-    SendMessageTimeoutW(window, message, command, argument, SMTO_ABORTIFHUNG, 5000, nullptr);
+    SendMessageTimeoutW(window, RegisterWindowMessageW(L"LowPassProbe"), command, argument,
+                        SMTO_ABORTIFHUNG, 5000, nullptr);
     UnhookWindowsHookEx(hooked);
-    std::string written;
-    if (FILE* f = _wfopen(path, L"rb")) {
-        char buffer[4096];
-        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;)
-            written.append(buffer, n);
+    wchar_t path[MAX_PATH];
+    GetTempPathW(MAX_PATH, path);
+    char written[256];
+    if (FILE* f = _wfopen((std::wstring(path) + L"lowpass-probe.txt").c_str(), L"r")) {
+        while (std::fgets(written, sizeof written, f)) std::fputs(written, stdout);
         std::fclose(f);
-    }
-    return written;
-}
-
-void Version(const std::wstring& path) {
-    std::vector<char> data(GetFileVersionInfoSizeW(path.c_str(), nullptr));
-    if (data.empty() || !GetFileVersionInfoW(path.c_str(), 0, data.size(), data.data())) return;
-    for (const wchar_t* name : {L"ProductName", L"ProductVersion", L"FileVersion",
-                                L"FileDescription", L"CompanyName", L"LegalCopyright"}) {
-        wchar_t* value = nullptr;
-        UINT length = 0;
-        const std::wstring key = std::wstring(L"\\StringFileInfo\\040904b0\\") + name;
-        if (VerQueryValueW(data.data(), key.c_str(), reinterpret_cast<void**>(&value), &length))
-            std::printf("%s\t%s\n", Utf8(name).c_str(), Utf8(value).c_str());
     }
 }
 
@@ -216,8 +195,6 @@ int main() {
                 window = FindWindowW(nullptr, kTitle);
             }
             std::puts(window && IsWindowVisible(window) ? "window" : "none");
-        } else if (std::strcmp(command, "version") == 0) {
-            Version(Wide(line + std::strlen("version ")));
         } else if (!window) {
             std::puts("none");
         } else if (std::strcmp(command, "dump") == 0 || std::strcmp(command, "names") == 0) {
@@ -230,11 +207,9 @@ int main() {
         } else if (std::strcmp(command, "activate") == 0) {
             SetForegroundWindow(window);
         } else if (std::strcmp(command, "fonts") == 0) {
-            std::fputs(InWindowProcess(window, 1, 0).c_str(), stdout);
+            InWindowProcess(window, 1, 0);
         } else if (std::strcmp(command, "syscolor") == 0) {
-            const unsigned rgb = std::strtoul(line + used, nullptr, 16);
-            const COLORREF colour = RGB(rgb >> 16, rgb >> 8 & 0xFF, rgb & 0xFF);
-            InWindowProcess(window, 2, static_cast<LPARAM>(number) << 24 | colour);
+            InWindowProcess(window, 2, number << 24 | std::strtol(line + used, nullptr, 16));
         } else if (std::strcmp(command, "dpi") == 0) {
             InWindowProcess(window, 3, number);
         } else if (std::strcmp(command, "settext") == 0) {
