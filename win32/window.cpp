@@ -78,10 +78,12 @@ Window::Window(HINSTANCE instance, int show) {
     // opened on.
     dpi_ = GetDpiForSystem();
     const RECT frame = FrameAt(dpi_);
-    CreateWindowExW(kExStyle, kClassName, Widened(kForm1.title).c_str(), kStyle, frame.left,
-                    frame.top, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                    instance, this);
-    if (!hwnd_) return;
+    if (!CreateWindowExW(kExStyle, kClassName, Widened(kForm1.title).c_str(), kStyle, frame.left,
+                         frame.top, frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                         nullptr, instance, this)) {
+        hwnd_ = nullptr;  // set on WM_NCCREATE, and gone again if creation failed after it
+        return;
+    }
     if (const UINT dpi = GetDpiForWindow(hwnd_); dpi != dpi_) {
         dpi_ = dpi;
         const RECT placed = FrameAt(dpi_);

@@ -491,6 +491,10 @@ def version_information(version):
         missing = [k for k, v in want.items() if not re.search(
             k.encode("utf-16-le") + b"\0\0(\0\0)?" + re.escape(v.encode("utf-16-le")) + b"\0\0", data)]
         check(not missing, "%s: version information %s (missing: %s)" % (name, want, missing))
+    manifest = open(os.path.join(WIN32_BUILD, "lowpass.exe"), "rb").read()
+    check(all(m in manifest for m in (b'level="asInvoker"', b"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",
+                                     b"PerMonitorV2")) and b"Common-Controls" not in manifest,
+          "manifest: asInvoker, Windows 10 and 11, per-monitor dpi aware, classic controls")
 
 
 def programs_entry(root, version):
