@@ -28,6 +28,7 @@ Target amd64-unicode
 Name "${NAME}"
 OutFile "${OUTFILE}"
 SetCompressor /SOLID lzma
+ManifestDPIAware true  ; sharp at every display scale, as the program is
 
 VIProductVersion "${VERSION}.0"
 VIFileVersion "${VERSION}.0"
