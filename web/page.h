@@ -1,0 +1,77 @@
+#pragma once
+// The calculator's one window in a web page: DOM elements built from the
+// control table, showing what the form's handlers ask for. All behaviour is
+// in form/; this class maps it onto the DOM and reports the user's actions,
+// which reach it through one listener (events.cpp).
+
+#include <emscripten/val.h>
+
+#include <vector>
+#include <optional>
+#include <string>
+
+#include "control_table.h"
+#include "form.h"
+#include "view.h"
+
+namespace lpf::web {
+
+using emscripten::val;
+
+class Page : public View {
+  public:
+    Page();
+
+    // Every event the page listens to, from any element.
+    void Handle(const val& event);
+
+  private:
+    // lpf::View
+    void SetVisible(ControlId id, bool visible) override;
+    void SetText(ControlId id, const std::string& text) override;
+    std::string Text(ControlId id) const override;
+    void SetForeColour(ControlId id, Colour colour) override;
+    void Repaint(ControlId id) override;
+    bool Selected(ControlId option) const override;
+    void Select(ControlId option) override;
+    int ScrollValue(ControlId bar) const override;
+    void SetScrollMinimum(ControlId bar, int minimum) override;
+    void SetScrollValue(ControlId bar, int value) override;
+    void SetScrollStep(ControlId bar, int smallStep) override;
+    void Focus(ControlId id) override;
+    void SetAccessibleName(ControlId id, const std::string& name) override;
+    void SetLabelFor(ControlId caption, ControlId box) override;
+    char DecimalSeparator() const override;
+    void Quit() override;
+
+    void BuildFrame();
+    void BuildControls();
+    val& Box(ControlId id) { return boxes_[Index(id)]; }
+    const val& Box(ControlId id) const { return boxes_[Index(id)]; }
+    // The element that takes the focus and holds the value: the box itself,
+    // or the input inside an option button or the scroll bar.
+    val& Input(ControlId id) { return inputs_[Index(id)]; }
+    const val& Input(ControlId id) const { return inputs_[Index(id)]; }
+    void Listen(val& element, const char* type, int control, int part = 0);
+
+    // The keyboard between and within controls (keyboard.cpp).
+    bool TakeKey(const val& event);
+    std::optional<ControlId> FocusedControl() const;
+    void TabWalk(bool backwards);
+    void MoveInGroup(ControlId option, const std::string& key);
+    void MoveScrollBar(ControlId bar, int to);
+    void Announce(ControlId id);
+    ControlId StopgapStartFocus() const;
+    ControlId StopgapNextTabStop(std::optional<ControlId> from, bool backwards) const;
+
+    val document_ = val::global("document");
+    val window_ = val::null();      // the client area, parent of every control
+    val announcer_ = val::null();   // a live region that speaks what appears
+    std::vector<val> boxes_;  // by ControlId
+    std::vector<val> inputs_;
+    int scrollStep_ = 1;
+    char decimalSeparator_ = '.';
+    Form form_{*this};
+};
+
+}  // namespace lpf::web
