@@ -7,6 +7,7 @@
 // its neighbours.
 
 #include <cstddef>
+#include <optional>
 #include <span>
 
 #include "design_state.h"
@@ -14,7 +15,9 @@
 namespace lpf {
 
 // The controls by their own names, in table order, so that a control's id is
-// its row's index (checked when the table is compiled). Form1 is the window.
+// its row's index (checked when the table is compiled). The window itself,
+// Form1, is no control and has no id: an array of the 48 controls cannot be
+// reached with it.
 // clang-format off
 enum class ControlId : unsigned char {
     Command6, Picture1, Text7,    Text6,   Command5, Text5,   Text4,    HScroll1,
@@ -23,7 +26,6 @@ enum class ControlId : unsigned char {
     Option10, Text2,    Image1,   Label7,  Image2,   Label20, Label19,  Label18,
     Label17,  Label16,  Label15,  Label14, Label13,  Label12, Label11,  Label10,
     Label6,   Label5,   Label4,   Label1,  Label3,   Label9,  Label8,   Label2,
-    Form1,
 };
 // clang-format on
 inline constexpr std::size_t kControlCount = 48;
@@ -97,16 +99,21 @@ constexpr DesignFont WindowFont{};  // the row shows the window font, kForm1.fon
 
 // How assistive technology meets the control. Decoration (the edge bars,
 // the panel beneath the schematics, the masks) is there for the eye only. An
-// announced label speaks up whenever it appears, as the refresh prompt
-// catches the eye when the order changes. What everything is called is in
-// words.cpp.
+// announced control speaks up whenever it appears, as the refresh prompt
+// catches the eye when the order changes and the help sheet when it opens
+// over the window. What everything is called is in words.cpp.
 enum class Presence { Presented, Decoration, Announced };
+
+// Where a control sits: in a frame, or with no container directly on the
+// window.
+using Container = std::optional<ControlId>;
+inline constexpr Container OnForm{};
 
 struct ControlRow {
     ControlId id;
     const char* name;
     Kind kind;
-    ControlId container;           // Form1: directly on the window
+    Container container;
     const char* text;              // caption or text
     Picture picture;               // pictures and images: what they show
     int left, top, width, height;  // twips

@@ -1,6 +1,9 @@
 #include "form.h"
 
+#include <algorithm>
+
 #include "design_command.h"
+#include "rules.h"
 #include "words.h"
 
 namespace lpf {
@@ -86,6 +89,20 @@ void Form::OptionSelected(ControlId option) {
 
 void Form::ScrollSettled(ControlId bar) {
     if (bar == HScroll1) HScroll1_Change();
+}
+
+ControlId Form::NextTabStop(std::optional<ControlId> from, bool backwards) const {
+    const std::span<const ControlId> walk = TabOrder();
+    const int n = static_cast<int>(walk.size());
+    const auto at = from ? std::find(walk.begin(), walk.end(), *from) : walk.end();
+    const int start = at != walk.end() ? static_cast<int>(at - walk.begin()) : backwards ? n : -1;
+    for (int step = 1; step <= n; ++step) {
+        const ControlId id = walk[((start + (backwards ? -step : step)) % n + n) % n];
+        if (!view_.Shown(id)) continue;
+        if (Row(id).kind == Kind::OptionButton && !view_.Selected(id)) continue;
+        return id;
+    }
+    return walk.front();
 }
 
 // Start-up, once before the window is first shown. Everything else keeps the

@@ -5,6 +5,8 @@
 // form.cpp (start-up, Design), order_handlers.cpp, resistor_handlers.cpp,
 // help_handlers.cpp.
 
+#include <optional>
+
 #include "control_table.h"
 #include "design_state.h"
 #include "view.h"
@@ -24,6 +26,14 @@ class Form {
     void Clicked(ControlId control);        // a push button
     void OptionSelected(ControlId option);  // an option became the selected one
     void ScrollSettled(ControlId bar);      // the scroll bar's value has settled
+
+    // The keyboard between controls. The Tab walk goes through the controls
+    // that take the focus in the table's order, passing over those not on
+    // show; an option group is one stop, its selected option. From nothing,
+    // it starts at either end. The window opens with the focus on the first
+    // stop.
+    ControlId NextTabStop(std::optional<ControlId> from, bool backwards) const;
+    ControlId StartFocus() const { return NextTabStop(std::nullopt, false); }
 
     DesignState& State() { return state_; }
     const DesignState& State() const { return state_; }

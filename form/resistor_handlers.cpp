@@ -51,7 +51,7 @@ void Form::Command4_Click() {
         view_.Select(Option3);
         IncrementOption_Click(Option3);
     }
-    view_.Repaint(Form1);
+    view_.RepaintWindow();
 }
 
 }  // namespace lpf

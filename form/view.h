@@ -1,7 +1,10 @@
 #pragma once
 // What the form's handlers may change in a window, and what they read from
-// it. Each toolkit's window implements this over its own controls, built
-// from the control table.
+// it: the contract every toolkit's window keeps. The form calls the public
+// methods; each checks that the call is one the contract allows for that
+// kind of control, then passes it to the window's Do... override. A call
+// outside the contract is a fault in the form: it is not passed on, and
+// OutsideContract() reports it.
 //
 // A View never calls back into the form for a change made through it: setting
 // a scroll bar's value or selecting an option runs no handler. The handler
@@ -9,6 +12,8 @@
 // only what the user does, through Form::Clicked, Form::OptionSelected and
 // Form::ScrollSettled.
 
+#include <array>
+#include <initializer_list>
 #include <string>
 
 #include "control_table.h"
@@ -19,34 +24,115 @@ class View {
   public:
     virtual ~View() = default;
 
-    virtual void SetVisible(ControlId id, bool visible) = 0;
-    virtual void SetText(ControlId id, const std::string& text) = 0;  // UTF-8
-    virtual std::string Text(ControlId id) const = 0;
-    virtual void SetForeColour(ControlId id, Colour colour) = 0;
-    virtual void Repaint(ControlId id) = 0;  // Form1: the whole window
+    // Any control: shows or hides it. A control that announces itself
+    // (AnnouncesItself) is announced to assistive technology each time it
+    // becomes visible.
+    void SetVisible(ControlId id, bool visible) {
+        if (!Allows("SetVisible", id, kAnyKind)) return;
+        shown_[Index(id)] = visible;
+        DoSetVisible(id, visible);
+    }
+    // Whether a control is on show: as the table creates it, until the form
+    // shows or hides it.
+    bool Shown(ControlId id) const { return shown_[Index(id)]; }
+
+    // Text boxes and labels: the text, UTF-8. A label shows it as plain text.
+    void SetText(ControlId id, const std::string& text) {
+        if (Allows("SetText", id, {Kind::TextBox, Kind::Label})) DoSetText(id, text);
+    }
+    std::string Text(ControlId id) const {
+        return Allows("Text", id, {Kind::TextBox, Kind::Label}) ? DoText(id) : std::string();
+    }
+
+    // Labels: the colour the text is written in from now on.
+    void SetForeColour(ControlId id, Colour colour) {
+        if (Allows("SetForeColour", id, {Kind::Label})) DoSetForeColour(id, colour);
+    }
+
+    // Any control, or the whole window: draw it again now. A window that is
+    // always up to date has nothing new to draw, and then this shows no
+    // change; Reset asks for it all the same, as its last steps.
+    void Repaint(ControlId id) {
+        if (Allows("Repaint", id, kAnyKind)) DoRepaint(id);
+    }
+    void RepaintWindow() { DoRepaintWindow(); }
 
     // Option buttons. Selecting one clears the others of its frame.
-    virtual bool Selected(ControlId option) const = 0;
-    virtual void Select(ControlId option) = 0;
+    bool Selected(ControlId option) const {
+        return Allows("Selected", option, {Kind::OptionButton}) && DoSelected(option);
+    }
+    void Select(ControlId option) {
+        if (Allows("Select", option, {Kind::OptionButton})) DoSelect(option);
+    }
 
-    // The scroll bar, in ohms.
-    virtual int ScrollValue(ControlId bar) const = 0;
-    virtual void SetScrollMinimum(ControlId bar, int minimum) = 0;
-    virtual void SetScrollValue(ControlId bar, int value) = 0;
-    virtual void SetScrollStep(ControlId bar, int smallStep) = 0;
+    // The scroll bar, in ohms. The step is how far an arrow click or arrow
+    // key moves it. Reset sets the design's minimum, which nothing else
+    // changes: the bar looks the same after it, as intended.
+    int ScrollValue(ControlId bar) const {
+        return Allows("ScrollValue", bar, {Kind::ScrollBar}) ? DoScrollValue(bar) : 0;
+    }
+    void SetScrollMinimum(ControlId bar, int minimum) {
+        if (Allows("SetScrollMinimum", bar, {Kind::ScrollBar})) DoSetScrollMinimum(bar, minimum);
+    }
+    void SetScrollValue(ControlId bar, int value) {
+        if (Allows("SetScrollValue", bar, {Kind::ScrollBar})) DoSetScrollValue(bar, value);
+    }
+    void SetScrollStep(ControlId bar, int smallStep) {
+        if (Allows("SetScrollStep", bar, {Kind::ScrollBar})) DoSetScrollStep(bar, smallStep);
+    }
 
-    virtual void Focus(ControlId id) = 0;
+    // Controls that take the focus (TakesFocus): the keyboard focus moves
+    // there.
+    void Focus(ControlId id);
 
-    // What a screen reader calls a control; a caption may also be named as
-    // the label of the box it stands beside.
-    virtual void SetAccessibleName(ControlId id, const std::string& name) = 0;
-    virtual void SetLabelFor(ControlId caption, ControlId box) = 0;
+    // Text boxes, the scroll bar and labels: what a screen reader calls the
+    // control. A label may also be named as the label of the text box or
+    // scroll bar it stands beside.
+    void SetAccessibleName(ControlId id, const std::string& name) {
+        if (Allows("SetAccessibleName", id, {Kind::TextBox, Kind::ScrollBar, Kind::Label}))
+            DoSetAccessibleName(id, name);
+    }
+    void SetLabelFor(ControlId caption, ControlId box) {
+        if (Allows("SetLabelFor", caption, {Kind::Label}) &&
+            Allows("SetLabelFor", box, {Kind::TextBox, Kind::ScrollBar}))
+            DoSetLabelFor(caption, box);
+    }
 
     // The separator of the user's number format, for the results.
-    virtual char DecimalSeparator() const = 0;
+    char DecimalSeparator() const { return DoDecimalSeparator(); }
 
     // Ends the program at once.
-    virtual void Quit() = 0;
+    void Quit() { DoQuit(); }
+
+  protected:
+    // A call the contract does not allow for this control. Debug builds stop
+    // here; a test's View records it.
+    virtual void OutsideContract(const char* call, ControlId id) const;
+
+  private:
+    static constexpr std::initializer_list<Kind> kAnyKind{};  // empty: every kind
+    static std::array<bool, kControlCount> ShownAtStart();
+    bool Allows(const char* call, ControlId id, std::initializer_list<Kind> kinds) const;
+
+    std::array<bool, kControlCount> shown_ = ShownAtStart();
+
+    virtual void DoSetVisible(ControlId id, bool visible) = 0;
+    virtual void DoSetText(ControlId id, const std::string& text) = 0;
+    virtual std::string DoText(ControlId id) const = 0;
+    virtual void DoSetForeColour(ControlId id, Colour colour) = 0;
+    virtual void DoRepaint(ControlId id) = 0;
+    virtual void DoRepaintWindow() = 0;
+    virtual bool DoSelected(ControlId option) const = 0;
+    virtual void DoSelect(ControlId option) = 0;
+    virtual int DoScrollValue(ControlId bar) const = 0;
+    virtual void DoSetScrollMinimum(ControlId bar, int minimum) = 0;
+    virtual void DoSetScrollValue(ControlId bar, int value) = 0;
+    virtual void DoSetScrollStep(ControlId bar, int smallStep) = 0;
+    virtual void DoFocus(ControlId id) = 0;
+    virtual void DoSetAccessibleName(ControlId id, const std::string& name) = 0;
+    virtual void DoSetLabelFor(ControlId caption, ControlId box) = 0;
+    virtual char DoDecimalSeparator() const = 0;
+    virtual void DoQuit() = 0;
 };
 
 }  // namespace lpf

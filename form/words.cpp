@@ -6,12 +6,12 @@ namespace {
 using enum ControlId;
 
 constexpr CaptionedBox kCaptionedBoxes[] = {
-    {Text5, Label19, Label19, Form1},     // "Enter frequency (Hz)"
-    {HScroll1, Label13, Label14, Form1},  // "Select R1", "Select R3"
-    {Text1, Label4, Label1, Label15},     // "R1 = R2 =", "R3 = R4 = R5 =", "Ohm"
-    {Text2, Label5, Label10, Label16},    // "C1 =", "C3 =", "uF"
-    {Text3, Label6, Label11, Label17},    // "C2 =", "C4 =", "uF"
-    {Text4, Label12, Label12, Label18},   // "C5 =" (shown with three poles only), "uF"
+    {Text5, Label19, Label19, {}},       // "Enter frequency (Hz)"
+    {HScroll1, Label13, Label14, {}},    // "Select R1", "Select R3"
+    {Text1, Label4, Label1, Label15},    // "R1 = R2 =", "R3 = R4 = R5 =", "Ohm"
+    {Text2, Label5, Label10, Label16},   // "C1 =", "C3 =", "uF"
+    {Text3, Label6, Label11, Label17},   // "C2 =", "C4 =", "uF"
+    {Text4, Label12, Label12, Label18},  // "C5 =" (shown with three poles only), "uF"
 };
 
 std::string Trimmed(std::string s) {
@@ -73,7 +73,7 @@ std::span<const CaptionedBox> CaptionedBoxes() {
 std::string BoxName(const CaptionedBox& row, bool twoPoles) {
     std::string words = Trimmed(Row(twoPoles ? row.twoPolesCaption : row.threePolesCaption).text);
     if (!words.empty() && words.back() == '=') words = Trimmed(words.substr(0, words.size() - 1));
-    if (row.unit != Form1) words += std::string(" (") + Row(row.unit).text + ")";
+    if (row.unit) words += std::string(" (") + Row(*row.unit).text + ")";
     return words;
 }
 

@@ -5,6 +5,7 @@
 // letters the help sheet from here, and each toolkit's window presents the
 // same words to assistive technology.
 
+#include <optional>
 #include <span>
 #include <string>
 
@@ -51,7 +52,7 @@ struct CaptionedBox {
     ControlId box;
     ControlId twoPolesCaption;
     ControlId threePolesCaption;
-    ControlId unit;  // Form1 where the caption names the unit itself
+    std::optional<ControlId> unit;  // none where the caption names the unit itself
 };
 std::span<const CaptionedBox> CaptionedBoxes();
 

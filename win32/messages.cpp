@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "look.h"
+#include "rules.h"
 #include "window.h"
 
 namespace lpf::win32 {
@@ -33,20 +34,16 @@ LRESULT Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-// Labels, frames and option buttons are opaque in their back colour and
-// write in their fore colour; a mask is a plain white area.
+// Labels, frames, option buttons and masks are opaque in their back colour
+// and write in their fore colour, the kind's usual ones where the table
+// leaves them to it.
 LRESULT Window::ControlColours(UINT message, HDC dc, HWND control) {
     ControlId id;
     if (!IdOf(control, id))
         return DefWindowProcW(hwnd_, message, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(control));
-    const ControlRow& row = Row(id);
-    COLORREF back = ColourRef(row.back);
-    COLORREF fore = ColourRef(fore_[Index(id)]);
-    if (row.kind == Kind::MaskBox) back = GetSysColor(COLOR_WINDOW);
-    const bool captioned =
-        row.kind == Kind::Label || row.kind == Kind::Frame || row.kind == Kind::OptionButton;
-    if (fore == CLR_INVALID && captioned) fore = GetSysColor(COLOR_BTNTEXT);
+    const COLORREF back = ColourRef(BackColour(Row(id)));
+    const COLORREF fore = ColourRef(fore_[Index(id)]);
     LRESULT brush = DefWindowProcW(hwnd_, message, reinterpret_cast<WPARAM>(dc),
                                    reinterpret_cast<LPARAM>(control));
     if (back != CLR_INVALID) {

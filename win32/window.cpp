@@ -2,6 +2,7 @@
 
 #include "accessibility.h"
 #include "look.h"
+#include "rules.h"
 #include "text.h"
 #include "words.h"
 
@@ -50,12 +51,6 @@ KindLook LookOf(const ControlRow& row) {
     return {L"STATIC", 0, 0};
 }
 
-// Labels and pictures are painted on the window's own surface in the design,
-// so they lie beneath every other control whatever their place in the table.
-bool DrawnOnWindowSurface(Kind kind) {
-    return kind == Kind::Label || kind == Kind::Image;
-}
-
 static_assert(static_cast<int>(Picture::TwoPoleSchematic) == 1 &&
                   static_cast<int>(Picture::ThreePoleSchematic) == 2 &&
                   static_cast<int>(Picture::HelpSheet) == 3,
@@ -88,43 +83,41 @@ Window::Window(HINSTANCE instance) {
     ShowWindow(hwnd_, SW_SHOW);
     // Focus rectangles show from the start, as the keyboard user needs them.
     SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
-    TabWalk(false);  // the first Tab stop has the focus when the window opens
+    FocusTabStop(form_.StartFocus());
 }
 
 // Created top of the stacking order first: a child window created later lies
-// beneath the ones before it. A frame comes before the options it holds.
+// beneath the ones before it.
 void Window::BuildControls(HINSTANCE instance) {
-    for (bool surface : {false, true}) {
-        for (const ControlRow& row : ControlTable()) {
-            if (DrawnOnWindowSurface(row.kind) != surface) continue;
-            const KindLook look = LookOf(row);
-            const HWND parent = row.container == ControlId::Form1 ? hwnd_ : Of(row.container);
-            DWORD style = WS_CHILD | WS_CLIPSIBLINGS | look.style | (row.shown ? WS_VISIBLE : 0);
-            if (row.kind == Kind::OptionButton && !GetWindow(parent, GW_CHILD))
-                style |= WS_GROUP;  // the first option of its frame starts the group
-            const HWND control = CreateWindowExW(
-                look.exStyle, look.className, Widened(row.text).c_str(), style, Px(row.left),
-                Px(row.top), Px(row.width), Px(row.height), parent,
-                reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlNumber(row.id))), instance,
-                nullptr);
-            controls_[Index(row.id)] = control;
-            fore_[Index(row.id)] = row.fore;
-            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(row.font)), FALSE);
-            if (row.kind == Kind::OptionButton)
-                SendMessageW(control, BM_SETCHECK, row.checked ? BST_CHECKED : BST_UNCHECKED, 0);
-            if (row.kind == Kind::Frame) {
-                // Options tell their frame what happens to them; the frame
-                // passes it on to the window.
-                buttonProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-                    control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FrameProc)));
-            }
-            if (row.kind == Kind::ScrollBar) {
-                SetScrollRange(control, SB_CTL, kHScroll1.minimum, kHScroll1.maximum, FALSE);
-                SetScrollPos(control, SB_CTL, kHScroll1.value, FALSE);
-            }
-            if (row.presence == Presence::Decoration) AnnotateDecoration(control);
-            if (row.presence == Presence::Announced) AnnotateAlert(control);
+    for (const ControlId id : StackingOrder()) {
+        const ControlRow& row = Row(id);
+        const KindLook look = LookOf(row);
+        const HWND parent = row.container ? Of(*row.container) : hwnd_;
+        DWORD style = WS_CHILD | WS_CLIPSIBLINGS | look.style | (row.shown ? WS_VISIBLE : 0);
+        if (row.kind == Kind::OptionButton && !GetWindow(parent, GW_CHILD))
+            style |= WS_GROUP;  // the first option of its frame starts the group
+        const HWND control =
+            CreateWindowExW(look.exStyle, look.className, Widened(row.text).c_str(), style,
+                            Px(row.left), Px(row.top), Px(row.width), Px(row.height), parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlNumber(row.id))),
+                            instance, nullptr);
+        controls_[Index(row.id)] = control;
+        fore_[Index(row.id)] = ForeColour(row);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(row.font)), FALSE);
+        if (row.kind == Kind::OptionButton)
+            SendMessageW(control, BM_SETCHECK, row.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+        if (row.kind == Kind::Frame) {
+            // Options tell their frame what happens to them; the frame
+            // passes it on to the window.
+            buttonProc = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FrameProc)));
         }
+        if (row.kind == Kind::ScrollBar) {
+            SetScrollRange(control, SB_CTL, kHScroll1.minimum, kHScroll1.maximum, FALSE);
+            SetScrollPos(control, SB_CTL, kHScroll1.value, FALSE);
+        }
+        if (row.presence == Presence::Decoration) AnnotateDecoration(control);
+        if (AnnouncesItself(row.id)) AnnotateAlert(control);
     }
 }
 
@@ -137,11 +130,8 @@ void Window::PresentPictures() {
         if (!pictures_[number]) pictures_[number] = LoadBitmapW(instance, MAKEINTRESOURCEW(number));
         AnnotatePicture(Of(row.id), Widened(PictureName(row.picture)),
                         Widened(PictureDescription(row.picture)));
+        if (AnnouncesItself(row.id)) AnnotateAlert(Of(row.id));  // the help sheet
     }
-}
-
-HWND Window::Of(ControlId id) const {
-    return id == ControlId::Form1 ? hwnd_ : controls_[Index(id)];
 }
 
 bool Window::IdOf(HWND control, ControlId& id) const {
@@ -185,81 +175,85 @@ LRESULT CALLBACK Window::FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
 
 // --- the View --------------------------------------------------------------
 
-void Window::SetVisible(ControlId id, bool visible) {
+void Window::DoSetVisible(ControlId id, bool visible) {
     const bool wasVisible = IsWindowVisible(Of(id));
     ShowWindow(Of(id), visible ? SW_SHOWNA : SW_HIDE);
-    // The refresh prompt speaks up as it appears.
-    if (visible && !wasVisible && id != ControlId::Form1 && Row(id).presence == Presence::Announced)
+    // The refresh prompt and the help sheet speak up as they appear.
+    if (visible && !wasVisible && AnnouncesItself(id))
         NotifyWinEvent(EVENT_SYSTEM_ALERT, Of(id), OBJID_CLIENT, CHILDID_SELF);
 }
 
-void Window::SetText(ControlId id, const std::string& text) {
+void Window::DoSetText(ControlId id, const std::string& text) {
     SetWindowTextW(Of(id), Widened(text).c_str());
 }
 
-std::string Window::Text(ControlId id) const {
+std::string Window::DoText(ControlId id) const {
     std::wstring text(GetWindowTextLengthW(Of(id)) + 1, L'\0');
     text.resize(GetWindowTextW(Of(id), text.data(), static_cast<int>(text.size())));
     return Narrowed(text);
 }
 
-void Window::SetForeColour(ControlId id, Colour colour) {
+void Window::DoSetForeColour(ControlId id, Colour colour) {
     fore_[Index(id)] = colour;
     InvalidateRect(Of(id), nullptr, TRUE);
 }
 
-void Window::Repaint(ControlId id) {
+void Window::DoRepaint(ControlId id) {
     RedrawWindow(Of(id), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-bool Window::Selected(ControlId option) const {
+void Window::DoRepaintWindow() {
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+bool Window::DoSelected(ControlId option) const {
     return SendMessageW(Of(option), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void Window::Select(ControlId option) {
+void Window::DoSelect(ControlId option) {
     const HWND frame = GetParent(Of(option));
     for (HWND o = GetWindow(frame, GW_CHILD); o; o = GetWindow(o, GW_HWNDNEXT))
         SendMessageW(o, BM_SETCHECK, o == Of(option) ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-int Window::ScrollValue(ControlId bar) const {
+int Window::DoScrollValue(ControlId bar) const {
     return GetScrollPos(Of(bar), SB_CTL);
 }
 
-void Window::SetScrollMinimum(ControlId bar, int minimum) {
+void Window::DoSetScrollMinimum(ControlId bar, int minimum) {
     int oldMinimum = 0;
     int maximum = 0;
     GetScrollRange(Of(bar), SB_CTL, &oldMinimum, &maximum);
     SetScrollRange(Of(bar), SB_CTL, minimum, maximum, TRUE);
 }
 
-void Window::SetScrollValue(ControlId bar, int value) {
+void Window::DoSetScrollValue(ControlId bar, int value) {
     SetScrollPos(Of(bar), SB_CTL, value, TRUE);
 }
 
-void Window::SetScrollStep(ControlId, int smallStep) {
+void Window::DoSetScrollStep(ControlId, int smallStep) {
     smallStep_ = smallStep;
 }
 
-void Window::Focus(ControlId id) {
+void Window::DoFocus(ControlId id) {
     SetFocus(Of(id));
 }
 
-void Window::SetAccessibleName(ControlId id, const std::string& name) {
+void Window::DoSetAccessibleName(ControlId id, const std::string& name) {
     AnnotateName(Of(id), Widened(name));
 }
 
 // A named box needs no label relation here: the name given above is what
 // a Windows screen reader speaks for it.
-void Window::SetLabelFor(ControlId, ControlId) {}
+void Window::DoSetLabelFor(ControlId, ControlId) {}
 
-char Window::DecimalSeparator() const {
+char Window::DoDecimalSeparator() const {
     wchar_t separator[4]{};
     const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 4);
     return length == 2 && separator[0] < 0x80 ? static_cast<char>(separator[0]) : '.';
 }
 
-void Window::Quit() {
+void Window::DoQuit() {
     PostQuitMessage(0);
 }
 

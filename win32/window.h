@@ -31,31 +31,32 @@ class Window : public View {
     // focused control sees them; true when the key was used.
     bool TakeKey(const MSG& message);
 
-    void SetVisible(ControlId id, bool visible) override;
-    void SetText(ControlId id, const std::string& text) override;
-    std::string Text(ControlId id) const override;
-    void SetForeColour(ControlId id, Colour colour) override;
-    void Repaint(ControlId id) override;
-    bool Selected(ControlId option) const override;
-    void Select(ControlId option) override;
-    int ScrollValue(ControlId bar) const override;
-    void SetScrollMinimum(ControlId bar, int minimum) override;
-    void SetScrollValue(ControlId bar, int value) override;
-    void SetScrollStep(ControlId bar, int smallStep) override;
-    void Focus(ControlId id) override;
-    void SetAccessibleName(ControlId id, const std::string& name) override;
-    void SetLabelFor(ControlId caption, ControlId box) override;
-    char DecimalSeparator() const override;
-    void Quit() override;
-
   private:
+    void DoSetVisible(ControlId id, bool visible) override;
+    void DoSetText(ControlId id, const std::string& text) override;
+    std::string DoText(ControlId id) const override;
+    void DoSetForeColour(ControlId id, Colour colour) override;
+    void DoRepaint(ControlId id) override;
+    void DoRepaintWindow() override;
+    bool DoSelected(ControlId option) const override;
+    void DoSelect(ControlId option) override;
+    int DoScrollValue(ControlId bar) const override;
+    void DoSetScrollMinimum(ControlId bar, int minimum) override;
+    void DoSetScrollValue(ControlId bar, int value) override;
+    void DoSetScrollStep(ControlId bar, int smallStep) override;
+    void DoFocus(ControlId id) override;
+    void DoSetAccessibleName(ControlId id, const std::string& name) override;
+    void DoSetLabelFor(ControlId caption, ControlId box) override;
+    char DoDecimalSeparator() const override;
+    void DoQuit() override;
+
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void BuildControls(HINSTANCE instance);
     void PresentPictures();
     bool IdOf(HWND control, ControlId& id) const;
-    HWND Of(ControlId id) const;  // Form1: the window itself
+    HWND Of(ControlId id) const { return controls_[Index(id)]; }
 
     // messages.cpp
     LRESULT ControlColours(UINT message, HDC dc, HWND control);
@@ -65,8 +66,7 @@ class Window : public View {
     void ChooseOption(ControlId option);  // by the user: reported when it changes
 
     // keyboard.cpp
-    void TabWalk(bool backwards);
-    void MoveInGroup(ControlId option, UINT key);
+    void FocusTabStop(ControlId id);
 
     HWND hwnd_ = nullptr;
     std::array<HWND, kControlCount> controls_{};

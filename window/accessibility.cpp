@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 
 #include "picture_view.h"
+#include "rules.h"
 #include "text_box_accessible.h"
 #include "words.h"
 
@@ -41,7 +42,8 @@ class PictureAccessible : public QAccessibleWidget, public QAccessibleTextInterf
     explicit PictureAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Graphic) {}
 
     QAccessible::Role role() const override {
-        return IsSheet() ? QAccessible::Notification : QAccessible::Graphic;
+        return AnnouncesItself(Widget()->control()) ? QAccessible::Notification
+                                                    : QAccessible::Graphic;
     }
     QAccessible::State state() const override {
         // The help sheet takes no input, which is nothing a listener needs
@@ -82,7 +84,8 @@ class PictureAccessible : public QAccessibleWidget, public QAccessibleTextInterf
 
   private:
     // Asked when needed: the interface is made while the control is built.
-    Picture Id() const { return static_cast<PictureView*>(widget())->id(); }
+    PictureView* Widget() const { return static_cast<PictureView*>(widget()); }
+    Picture Id() const { return Widget()->id(); }
     bool IsSheet() const { return Id() == Picture::HelpSheet; }
     QString Sheet() const {
         return IsSheet() ? QString::fromStdString(HelpSheetText()) : QString();

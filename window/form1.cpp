@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -9,12 +10,11 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
-#include <algorithm>
-#include <vector>
 
 #include "accessibility.h"
 #include "look.h"
 #include "picture_view.h"
+#include "rules.h"
 #include "scroll_bar.h"
 
 using lpf::ControlId;
@@ -26,17 +26,6 @@ namespace {
 constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
                                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                                          Qt::MSWindowsFixedSizeDialogHint;
-
-// Labels and pictures are painted on the window's own surface in the design,
-// so they lie beneath every other control whatever their place in the table.
-bool DrawnOnWindowSurface(Kind kind) {
-    return kind == Kind::Label || kind == Kind::Image;
-}
-
-bool TakesFocus(Kind kind) {
-    return kind == Kind::PushButton || kind == Kind::TextBox || kind == Kind::ScrollBar ||
-           kind == Kind::OptionButton;
-}
 
 // An option button answers a click anywhere in its rectangle, not only on its
 // mark and caption, so a click that focuses it always selects it too.
@@ -74,14 +63,13 @@ QWidget* MakeWidget(const ControlRow& c, QWidget* container) {
         case Kind::OptionButton:
             return new OptionButton(text, container);
         case Kind::Label:
-            if (c.presence == lpf::Presence::Announced)
-                return new lpf::AnnouncedLabel(text, container);
+            if (lpf::AnnouncesItself(c.id)) return new lpf::AnnouncedLabel(text, container);
             if (c.presence == lpf::Presence::Decoration)
                 return new lpf::DecorationLabel(text, container);
             return new QLabel(text, container);
         case Kind::Image:
         case Kind::PictureBox:
-            return new lpf::PictureView(c.picture, container);
+            return new lpf::PictureView(c.id, container);
     }
     return nullptr;
 }
@@ -93,11 +81,8 @@ void Dress(QWidget* w, const ControlRow& c) {
     w->setVisible(c.shown);
 
     QPalette palette = w->palette();
-    const QColor back = lpf::Resolve(c.back);
-    QColor fore = lpf::Resolve(c.fore);
-    const bool captioned =
-        c.kind == Kind::Label || c.kind == Kind::Frame || c.kind == Kind::OptionButton;
-    if (!fore.isValid() && captioned) fore = lpf::Resolve(lpf::Sys(18));  // button text
+    const QColor back = lpf::Resolve(lpf::BackColour(c));
+    const QColor fore = lpf::Resolve(lpf::ForeColour(c));
     if (back.isValid() && c.kind != Kind::PushButton) {
         palette.setColor(QPalette::Window, back);
         w->setAutoFillBackground(true);  // opaque: fills its whole rectangle
@@ -153,16 +138,6 @@ void Dress(QWidget* w, const ControlRow& c) {
     }
 }
 
-// Within an option group only the selected option is a stop of the Tab walk;
-// the arrow keys move the selection between the options.
-void FollowSelectionWithTabStop(QRadioButton* option) {
-    auto update = [option](bool checked) {
-        option->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
-    };
-    update(option->isChecked());
-    QObject::connect(option, &QRadioButton::toggled, option, update);
-}
-
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent, kWindowFlags) {
@@ -183,31 +158,20 @@ Form1::Form1(QWidget* parent) : QWidget(parent, kWindowFlags) {
     BuildControls();
     ReportUserActions();
     form_.Open();
+    Widget(form_.StartFocus())->setFocus();
 }
 
 void Form1::BuildControls() {
-    const auto table = lpf::ControlTable();
-    for (const ControlRow& c : table) {
-        QWidget* w = MakeWidget(c, WidgetOrWindow(c.container));
+    for (const ControlRow& c : lpf::ControlTable()) {
+        QWidget* w = MakeWidget(c, ContainerOf(c));
         Dress(w, c);
         widgets_[lpf::Index(c.id)] = w;
+        if (c.kind == Kind::OptionButton) w->installEventFilter(this);
     }
-
-    // Stacking: raise from the bottom of the table up, the window-surface
-    // controls first, so that every other control ends above them.
-    for (bool surface : {true, false})
-        for (std::size_t i = table.size(); i-- > 0;)
-            if (DrawnOnWindowSurface(table[i].kind) == surface) widgets_[i]->raise();
-
-    std::vector<std::size_t> walk;
-    for (std::size_t i = 0; i < table.size(); ++i)
-        if (TakesFocus(table[i].kind)) walk.push_back(i);
-    std::sort(walk.begin(), walk.end(),
-              [&](std::size_t a, std::size_t b) { return table[a].tab < table[b].tab; });
-    for (std::size_t k = 1; k < walk.size(); ++k)
-        setTabOrder(widgets_[walk[k - 1]], widgets_[walk[k]]);
-    for (QRadioButton* option : findChildren<QRadioButton*>()) FollowSelectionWithTabStop(option);
-    widgets_[walk.front()]->setFocus();  // the first Tab stop has the focus when the window opens
+    // Raised from the bottom of the stacking order up, so each control ends
+    // above the ones beneath it.
+    const auto stacking = lpf::StackingOrder();
+    for (auto id = stacking.rbegin(); id != stacking.rend(); ++id) Widget(*id)->raise();
 }
 
 // Push buttons report their clicks, option buttons their becoming selected
@@ -232,85 +196,137 @@ void Form1::ReportUserActions() {
     }
 }
 
-QWidget* Form1::WidgetOrWindow(ControlId id) const {
-    return id == ControlId::Form1 ? const_cast<Form1*>(this) : Widget(id);
+QWidget* Form1::ContainerOf(const ControlRow& row) {
+    return row.container ? Widget(*row.container) : this;
+}
+
+std::optional<ControlId> Form1::IdOf(const QWidget* widget) const {
+    for (const ControlRow& c : lpf::ControlTable())
+        if (Widget(c.id) == widget) return c.id;
+    return std::nullopt;
+}
+
+// The keyboard between controls, as the form's rules say: Tab to the next
+// stop, the arrows to the neighbouring option. A box reached by Tab has its
+// text selected, as Qt does for any Tab focus.
+bool Form1::focusNextPrevChild(bool next) {
+    const ControlId to = form_.NextTabStop(IdOf(focusWidget()), !next);
+    Widget(to)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto id = IdOf(static_cast<QWidget*>(watched));
+    std::optional<lpf::Arrow> arrow;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Left:
+            arrow = lpf::Arrow::Left;
+            break;
+        case Qt::Key_Right:
+            arrow = lpf::Arrow::Right;
+            break;
+        case Qt::Key_Up:
+            arrow = lpf::Arrow::Up;
+            break;
+        case Qt::Key_Down:
+            arrow = lpf::Arrow::Down;
+            break;
+        default:
+            return false;
+    }
+    if (!id || static_cast<QKeyEvent*>(event)->modifiers() != Qt::NoModifier) return false;
+    if (const auto to = lpf::ArrowNeighbour(*id, *arrow)) {
+        // Selected as a click selects it, which the form hears of, then
+        // focused, the way Qt moves within a group.
+        auto* option = static_cast<QRadioButton*>(Widget(*to));
+        if (!option->isChecked()) option->click();
+        option->setFocus(*arrow == lpf::Arrow::Left || *arrow == lpf::Arrow::Up
+                             ? Qt::BacktabFocusReason
+                             : Qt::TabFocusReason);
+    }
+    return true;  // no option that way: the key does nothing
 }
 
 // What the form's handlers change and read.
 
-void Form1::SetVisible(ControlId id, bool visible) {
+void Form1::DoSetVisible(ControlId id, bool visible) {
     Widget(id)->setVisible(visible);
 }
 
-void Form1::SetText(ControlId id, const std::string& text) {
+void Form1::DoSetText(ControlId id, const std::string& text) {
     const QString t = QString::fromStdString(text);
     QWidget* w = Widget(id);
     if (auto* box = qobject_cast<QLineEdit*>(w)) box->setText(t);
     if (auto* label = qobject_cast<QLabel*>(w)) label->setText(t);
 }
 
-std::string Form1::Text(ControlId id) const {
+std::string Form1::DoText(ControlId id) const {
     QWidget* w = Widget(id);
     if (auto* box = qobject_cast<QLineEdit*>(w)) return box->text().toStdString();
     if (auto* label = qobject_cast<QLabel*>(w)) return label->text().toStdString();
     return {};
 }
 
-void Form1::SetForeColour(ControlId id, lpf::Colour colour) {
+void Form1::DoSetForeColour(ControlId id, lpf::Colour colour) {
     QWidget* w = Widget(id);
     QPalette palette = w->palette();
     palette.setColor(QPalette::WindowText, lpf::Resolve(colour));
     w->setPalette(palette);
 }
 
-void Form1::Repaint(ControlId id) {
-    WidgetOrWindow(id)->update();
+void Form1::DoRepaint(ControlId id) {
+    Widget(id)->update();
 }
 
-bool Form1::Selected(ControlId option) const {
+void Form1::DoRepaintWindow() {
+    update();
+}
+
+bool Form1::DoSelected(ControlId option) const {
     return static_cast<QRadioButton*>(Widget(option))->isChecked();
 }
 
-void Form1::Select(ControlId option) {
+void Form1::DoSelect(ControlId option) {
     const QScopedValueRollback quiet(changingByProgram_, true);
     static_cast<QRadioButton*>(Widget(option))->setChecked(true);
 }
 
-int Form1::ScrollValue(ControlId bar) const {
+int Form1::DoScrollValue(ControlId bar) const {
     return static_cast<QScrollBar*>(Widget(bar))->value();
 }
 
-void Form1::SetScrollMinimum(ControlId bar, int minimum) {
+void Form1::DoSetScrollMinimum(ControlId bar, int minimum) {
     const QScopedValueRollback quiet(changingByProgram_, true);
     static_cast<QScrollBar*>(Widget(bar))->setMinimum(minimum);
 }
 
-void Form1::SetScrollValue(ControlId bar, int value) {
+void Form1::DoSetScrollValue(ControlId bar, int value) {
     const QScopedValueRollback quiet(changingByProgram_, true);
     static_cast<QScrollBar*>(Widget(bar))->setValue(value);
 }
 
-void Form1::SetScrollStep(ControlId bar, int smallStep) {
+void Form1::DoSetScrollStep(ControlId bar, int smallStep) {
     static_cast<QScrollBar*>(Widget(bar))->setSingleStep(smallStep);
 }
 
-void Form1::Focus(ControlId id) {
+void Form1::DoFocus(ControlId id) {
     Widget(id)->setFocus();
 }
 
-void Form1::SetAccessibleName(ControlId id, const std::string& name) {
+void Form1::DoSetAccessibleName(ControlId id, const std::string& name) {
     Widget(id)->setAccessibleName(QString::fromStdString(name));
 }
 
-void Form1::SetLabelFor(ControlId caption, ControlId box) {
+void Form1::DoSetLabelFor(ControlId caption, ControlId box) {
     static_cast<QLabel*>(Widget(caption))->setBuddy(Widget(box));
 }
 
-char Form1::DecimalSeparator() const {
+char Form1::DoDecimalSeparator() const {
     const QString point = QLocale().decimalPoint();
     return point.size() == 1 && point[0].unicode() < 0x80 ? point[0].toLatin1() : '.';
 }
 
-void Form1::Quit() {
+void Form1::DoQuit() {
     QCoreApplication::exit(0);
 }

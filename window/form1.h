@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 
 #include "control_table.h"
 #include "form.h"
@@ -27,28 +28,36 @@ class Form1 : public QWidget, public lpf::View {
         return findChild<T*>(QString::fromLatin1(name));
     }
 
-    // lpf::View
-    void SetVisible(lpf::ControlId id, bool visible) override;
-    void SetText(lpf::ControlId id, const std::string& text) override;
-    std::string Text(lpf::ControlId id) const override;
-    void SetForeColour(lpf::ControlId id, lpf::Colour colour) override;
-    void Repaint(lpf::ControlId id) override;
-    bool Selected(lpf::ControlId option) const override;
-    void Select(lpf::ControlId option) override;
-    int ScrollValue(lpf::ControlId bar) const override;
-    void SetScrollMinimum(lpf::ControlId bar, int minimum) override;
-    void SetScrollValue(lpf::ControlId bar, int value) override;
-    void SetScrollStep(lpf::ControlId bar, int smallStep) override;
-    void Focus(lpf::ControlId id) override;
-    void SetAccessibleName(lpf::ControlId id, const std::string& name) override;
-    void SetLabelFor(lpf::ControlId caption, lpf::ControlId box) override;
-    char DecimalSeparator() const override;
-    void Quit() override;
+  protected:
+    // Tab and Shift+Tab, from whichever control has the focus.
+    bool focusNextPrevChild(bool next) override;
+    // The arrow keys on an option button.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void BuildControls();
     void ReportUserActions();
-    QWidget* WidgetOrWindow(lpf::ControlId id) const;
+    QWidget* ContainerOf(const lpf::ControlRow& row);
+    std::optional<lpf::ControlId> IdOf(const QWidget* widget) const;
+
+    // lpf::View
+    void DoSetVisible(lpf::ControlId id, bool visible) override;
+    void DoSetText(lpf::ControlId id, const std::string& text) override;
+    std::string DoText(lpf::ControlId id) const override;
+    void DoSetForeColour(lpf::ControlId id, lpf::Colour colour) override;
+    void DoRepaint(lpf::ControlId id) override;
+    void DoRepaintWindow() override;
+    bool DoSelected(lpf::ControlId option) const override;
+    void DoSelect(lpf::ControlId option) override;
+    int DoScrollValue(lpf::ControlId bar) const override;
+    void DoSetScrollMinimum(lpf::ControlId bar, int minimum) override;
+    void DoSetScrollValue(lpf::ControlId bar, int value) override;
+    void DoSetScrollStep(lpf::ControlId bar, int smallStep) override;
+    void DoFocus(lpf::ControlId id) override;
+    void DoSetAccessibleName(lpf::ControlId id, const std::string& name) override;
+    void DoSetLabelFor(lpf::ControlId caption, lpf::ControlId box) override;
+    char DoDecimalSeparator() const override;
+    void DoQuit() override;
 
     std::array<QWidget*, lpf::kControlCount> widgets_{};
     // Qt signals a change made by the program as it does one made by the

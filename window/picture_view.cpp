@@ -49,8 +49,8 @@ QImage ReadPicture(const QString& resource) {
     return picture;
 }
 
-PictureView::PictureView(Picture id, QWidget* parent) : QWidget(parent), id_(id) {
-    setPicture(ReadPicture(QStringLiteral(":/art/") + QString::fromLatin1(PictureFile(id))));
+PictureView::PictureView(ControlId control, QWidget* parent) : QWidget(parent), control_(control) {
+    setPicture(ReadPicture(QStringLiteral(":/art/") + QString::fromLatin1(PictureFile(id()))));
 }
 
 void PictureView::setPicture(const QImage& picture) {

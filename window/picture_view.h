@@ -17,17 +17,18 @@ QImage ReadPicture(const QString& resource);
 class PictureView : public QWidget {
     Q_OBJECT
   public:
-    // Shows one of the window's pictures, compiled in from art/.
-    PictureView(Picture id, QWidget* parent);
+    // Shows the control's picture, compiled in from art/.
+    PictureView(ControlId control, QWidget* parent);
     void setPicture(const QImage& picture);
     const QImage& picture() const { return picture_; }
-    Picture id() const { return id_; }
+    Picture id() const { return Row(control_).picture; }
+    ControlId control() const { return control_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    Picture id_;
+    ControlId control_;
     QImage picture_;
 };
 

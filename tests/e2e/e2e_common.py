@@ -14,6 +14,14 @@ from decimal import Decimal
 EXPECTED_THREE_POLES = ["0.256528830968259", "0.10070167307045", "1.46422547625425E-02"]
 EXPECTED_TWO_POLES = ["0.102293222501161", "5.11538455661749E-02"]
 
+# The Tab walk from the focus at start-up, once round, in each order, with
+# the "1" increment and the help sheet closed: an option group is one stop,
+# its selected option, and hidden controls are passed over.
+TAB_WALK_THREE_POLES = ["Option2", "Command2", "Command1", "Text1", "Text2", "Text3", "HScroll1",
+                        "Option3", "Command4", "Text4", "Text5", "Command5"]
+TAB_WALK_TWO_POLES = ["Command2", "Option1", "Command1", "Text1", "Text2", "Text3", "HScroll1",
+                      "Option3", "Command4", "Text5", "Command5"]
+
 # --- expected texts, worked out here ---------------------------------------
 
 def capacitance(coefficient, rval, freq, pi_val=3.141592654):

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "control_table.h"
+#include "rules.h"
 
 namespace {
 
@@ -18,10 +19,11 @@ using lpf::ControlId;
 using Calls = std::vector<std::string>;
 
 std::string Name(ControlId id) {
-    return id == ControlId::Form1 ? "Form1" : lpf::Row(id).name;
+    return lpf::Row(id).name;
 }
 
-// Keeps what a window would hold and records every change, in order.
+// Keeps what a window would hold and records every change, in order, and
+// every call its contract does not allow.
 class RecordingView : public lpf::View {
   public:
     std::map<ControlId, std::string> texts{{ControlId::Text5, "1000"}, {ControlId::Text1, "1000"}};
@@ -29,47 +31,52 @@ class RecordingView : public lpf::View {
     ControlId increment = ControlId::Option3;
     int scrollValue = 1000;
     Calls calls;
+    mutable Calls outsideContract;
 
-    void SetVisible(ControlId id, bool v) override { Log((v ? "show " : "hide ") + Name(id)); }
-    void SetText(ControlId id, const std::string& t) override {
+  private:
+    void OutsideContract(const char* call, ControlId id) const override {
+        outsideContract.push_back(std::string(call) + " " + Name(id));
+    }
+    void DoSetVisible(ControlId id, bool v) override { Log((v ? "show " : "hide ") + Name(id)); }
+    void DoSetText(ControlId id, const std::string& t) override {
         texts[id] = t;
         Log(Name(id) + " = " + t);
     }
-    std::string Text(ControlId id) const override { return texts.at(id); }
-    void SetForeColour(ControlId id, lpf::Colour c) override {
+    std::string DoText(ControlId id) const override { return texts.at(id); }
+    void DoSetForeColour(ControlId id, lpf::Colour c) override {
         Log(Name(id) + " colour " + std::to_string(c.Red()) + "," + std::to_string(c.Green()) +
             "," + std::to_string(c.Blue()));
     }
-    void Repaint(ControlId id) override { Log("repaint " + Name(id)); }
-    bool Selected(ControlId option) const override {
+    void DoRepaint(ControlId id) override { Log("repaint " + Name(id)); }
+    void DoRepaintWindow() override { Log("repaint Form1"); }
+    bool DoSelected(ControlId option) const override {
         return option == order || option == increment;
     }
-    void Select(ControlId option) override {
+    void DoSelect(ControlId option) override {
         (option == ControlId::Option1 || option == ControlId::Option2 ? order : increment) = option;
         Log("select " + Name(option));
     }
-    int ScrollValue(ControlId) const override { return scrollValue; }
-    void SetScrollMinimum(ControlId id, int v) override {
+    int DoScrollValue(ControlId) const override { return scrollValue; }
+    void DoSetScrollMinimum(ControlId id, int v) override {
         Log(Name(id) + " minimum " + std::to_string(v));
     }
-    void SetScrollValue(ControlId id, int v) override {
+    void DoSetScrollValue(ControlId id, int v) override {
         scrollValue = v;
         Log(Name(id) + " value " + std::to_string(v));
     }
-    void SetScrollStep(ControlId id, int v) override {
+    void DoSetScrollStep(ControlId id, int v) override {
         Log(Name(id) + " step " + std::to_string(v));
     }
-    void Focus(ControlId id) override { Log("focus " + Name(id)); }
-    void SetAccessibleName(ControlId id, const std::string& n) override {
+    void DoFocus(ControlId id) override { Log("focus " + Name(id)); }
+    void DoSetAccessibleName(ControlId id, const std::string& n) override {
         Log("name " + Name(id) + " " + n);
     }
-    void SetLabelFor(ControlId caption, ControlId box) override {
+    void DoSetLabelFor(ControlId caption, ControlId box) override {
         Log(Name(caption) + " labels " + Name(box));
     }
-    char DecimalSeparator() const override { return ','; }
-    void Quit() override { Log("quit"); }
+    char DoDecimalSeparator() const override { return ','; }
+    void DoQuit() override { Log("quit"); }
 
-  private:
     void Log(std::string call) { calls.push_back(std::move(call)); }
 };
 
@@ -170,6 +177,7 @@ TEST(Form, EachHandlerChangesWhatItShould) {
         for (const std::string& call : view.calls)
             if (call.rfind(c.only, 0) == 0) kept.push_back(call);
         EXPECT_EQ(kept, c.expected);
+        EXPECT_EQ(view.outsideContract, Calls{});
     }
 }
 
@@ -184,6 +192,129 @@ TEST(Form, RvalFollowsTheScrollBarAndResetBringsItBack) {
     form.Clicked(ControlId::Command4);
     EXPECT_EQ(form.State().Rval, 1000);
     EXPECT_EQ(view.texts[ControlId::Text1], "1000");
+}
+
+}  // namespace
+
+// --- the rules of the window -------------------------------------------------
+
+namespace {
+
+using enum ControlId;
+
+struct WalkCase {
+    const char* what;
+    std::function<void(RecordingView&, lpf::Form&)> userDid;  // after start-up
+    ControlId from;
+    bool backwards;
+    std::vector<ControlId> expected;  // the stops reached, Tab after Tab, round to `from`
+};
+
+const WalkCase kWalks[] = {
+    {"three poles, on from the selected option",
+     [](RecordingView&, lpf::Form&) {},
+     Option2,
+     false,
+     {Command2, Command1, Text1, Text2, Text3, HScroll1, Option3, Command4, Text4, Text5, Command5,
+      Option2}},
+    {"three poles, back from the selected option",
+     [](RecordingView&, lpf::Form&) {},
+     Option2,
+     true,
+     {Command5, Text5, Text4, Command4, Option3, HScroll1, Text3, Text2, Text1, Command1, Command2,
+      Option2}},
+    {"two poles, on from the selected option",
+     [](RecordingView& v, lpf::Form& f) { v.order = Option1, f.OptionSelected(Option1); },
+     Option1,
+     false,
+     {Command1, Text1, Text2, Text3, HScroll1, Option3, Command4, Text5, Command5, Command2,
+      Option1}},
+    {"two poles, back from a box",
+     [](RecordingView& v, lpf::Form& f) { v.order = Option1, f.OptionSelected(Option1); },
+     Text5,
+     true,
+     {Command4, Option3, HScroll1, Text3, Text2, Text1, Command1, Option1, Command2, Command5,
+      Text5}},
+    {"increment 500: its option is the stop",
+     [](RecordingView& v, lpf::Form&) { v.increment = Option9; },
+     HScroll1,
+     false,
+     {Option9, Command4}},
+    {"help open: Close is the last stop",
+     [](RecordingView&, lpf::Form& f) { f.Clicked(Command5); },
+     Text5,
+     false,
+     {Command5, Command6, Option2}},
+};
+
+TEST(FormRules, TabWalk) {
+    for (const WalkCase& c : kWalks) {
+        SCOPED_TRACE(c.what);
+        RecordingView view;
+        lpf::Form form(view);
+        form.Open();
+        c.userDid(view, form);
+        std::vector<ControlId> got;
+        ControlId at = c.from;
+        for (std::size_t i = 0; i < c.expected.size(); ++i)
+            got.push_back(at = form.NextTabStop(at, c.backwards));
+        EXPECT_EQ(got, c.expected);
+    }
+}
+
+TEST(FormRules, TheWindowOpensWithTheFocusOnThreePoles) {
+    RecordingView view;
+    lpf::Form form(view);
+    form.Open();
+    EXPECT_EQ(form.StartFocus(), Option2);
+    EXPECT_EQ(form.NextTabStop(std::nullopt, true), Command5);  // Shift+Tab from nothing
+}
+
+TEST(FormRules, ArrowKeysMoveToTheOptionThatWay) {
+    using enum lpf::Arrow;
+    struct Move {
+        ControlId from;
+        lpf::Arrow arrow;
+        std::optional<ControlId> to;
+    };
+    // "Two Poles" above "Three Poles"; the increments in two rows:
+    //   1    5    10   25
+    //   50   100  500  1000
+    // "1000" is wider than "25" above it, so its centre lies to the right:
+    // Right from "25" goes down to it.
+    const Move kMoves[] = {
+        {Option1, Down, Option2},  {Option2, Up, Option1},     {Option2, Down, {}},
+        {Option1, Up, {}},         {Option3, Right, Option4},  {Option4, Right, Option5},
+        {Option5, Right, Option6}, {Option6, Right, Option10}, {Option3, Down, Option7},
+        {Option4, Down, Option8},  {Option5, Down, Option9},   {Option6, Down, Option10},
+        {Option10, Up, Option6},   {Option10, Left, Option9},  {Option8, Left, Option7},
+        {Option7, Up, Option3},    {Option3, Left, {}},        {Option3, Up, {}},
+        {Option10, Right, {}},     {Option7, Down, {}},
+    };
+    for (const Move& m : kMoves) {
+        SCOPED_TRACE(Name(m.from) + " arrow " + std::to_string(static_cast<int>(m.arrow)));
+        EXPECT_EQ(lpf::ArrowNeighbour(m.from, m.arrow), m.to);
+    }
+}
+
+TEST(FormRules, TheRefreshPromptAndTheHelpSheetAnnounceThemselves) {
+    std::vector<ControlId> announced;
+    for (const lpf::ControlRow& row : lpf::ControlTable())
+        if (lpf::AnnouncesItself(row.id)) announced.push_back(row.id);
+    EXPECT_EQ(announced, (std::vector<ControlId>{Picture1, Label20}));
+}
+
+TEST(FormRules, CallsOutsideTheContractAreCaughtAndNotPassedOn) {
+    RecordingView view;
+    lpf::View& window = view;
+    window.SetText(Command1, "Design!");
+    window.Focus(Label3);
+    window.Select(Text1);
+    window.SetScrollValue(Text1, 5);
+    window.SetLabelFor(Text1, Text2);
+    EXPECT_EQ(view.calls, Calls{});
+    EXPECT_EQ(view.outsideContract, (Calls{"SetText Command1", "Focus Label3", "Select Text1",
+                                           "SetScrollValue Text1", "SetLabelFor Text1"}));
 }
 
 }  // namespace

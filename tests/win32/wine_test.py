@@ -22,7 +22,8 @@ import time
 
 WIN32_BUILD, SOURCE = sys.argv[1], sys.argv[2]
 sys.path.insert(0, os.path.join(SOURCE, "tests", "e2e"))
-from e2e_common import (EXPECTED_THREE_POLES, EXPECTED_TWO_POLES, check, failures,  # noqa: E402
+from e2e_common import (EXPECTED_THREE_POLES, EXPECTED_TWO_POLES, TAB_WALK_THREE_POLES,  # noqa: E402
+                        TAB_WALK_TWO_POLES, check, failures,
                         give_up_after, self_check_expected, spawn, start_xvfb, stop_children)
 
 TEMPLATE = os.path.abspath("wine-template")
@@ -59,7 +60,7 @@ def read_table():
                              checked=checked == "true"))
     by_name = {r["name"]: r for r in rows}
     for r in rows:  # options: client pixels, not frame pixels
-        if r["box"] != "Form1":
+        if r["box"] != "OnForm":
             r["rect"][0] += by_name[r["box"]]["rect"][0]
             r["rect"][1] += by_name[r["box"]]["rect"][1]
     return rows, by_name
@@ -191,8 +192,8 @@ def check_start(s, log):
     check(s["controls"]["HScroll1"]["pos"] == "1000", "HScroll1 at 1000")
     # Top first; labels and images beneath all others; a frame's options after it.
     surface = [r["name"] for r in ROWS if r["kind"] in ("Label", "Image")]
-    want = [r["name"] for r in ROWS if r["name"] not in surface and r["box"] == "Form1"] + surface
-    got = [n for n in s["order"] if ROW[n]["box"] == "Form1"]
+    want = [r["name"] for r in ROWS if r["name"] not in surface and r["box"] == "OnForm"] + surface
+    got = [n for n in s["order"] if ROW[n]["box"] == "OnForm"]
     check(got == want, "stacking order, top first (found %s)" % got)
     names_given(log, s, "three", "start-up")
 
@@ -216,9 +217,7 @@ def selected(s):
 
 
 def tab_walk(probe, s):
-    stops = sorted((r for r in ROWS if r["kind"] in ("PushButton", "TextBox", "ScrollBar",
-                                                     "OptionButton")), key=lambda r: r["tab"])
-    want = [r["name"] for r in stops if r["shown"] and (r["kind"] != "OptionButton" or r["checked"])]
+    want = TAB_WALK_THREE_POLES
     got = [s["focus"]] + [press(probe, "Tab", focus)["focus"] for _ in want]
     check(got == want + want[:1], "focus on %s first, Tab walk %s (found %s)" % (want[0], want, got))
     check(press(probe, "shift+Tab", focus)["focus"] == want[-1], "Shift+Tab back to " + want[-1])
@@ -226,6 +225,10 @@ def tab_walk(probe, s):
     s = press(probe, "Up", selected)
     check(s["controls"]["Option1"]["checked"], "Up selects Two Poles")
     order_shown(s, "two", "Up arrow")
+    at = TAB_WALK_TWO_POLES.index("Option1")
+    want = TAB_WALK_TWO_POLES[at + 1:] + TAB_WALK_TWO_POLES[:at + 1]
+    got = [press(probe, "Tab", focus)["focus"] for _ in want]
+    check(got == want, "two poles: Tab walk %s (found %s)" % (want, got))
     probe.click("Option2")
 
 

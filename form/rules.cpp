@@ -1,0 +1,116 @@
+#include "rules.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <limits>
+
+namespace lpf {
+namespace {
+
+template <class Keep, class Less>
+constexpr auto IdsWhere(Keep keep, Less less) {
+    std::array<ControlId, kControlCount> ids{};
+    std::size_t n = 0;
+    for (const ControlRow& row : ControlTable())
+        if (keep(row)) ids[n++] = row.id;
+    std::stable_sort(ids.begin(), ids.begin() + n, less);
+    return std::pair{ids, n};
+}
+
+// A control's rectangle in twips, corners doubled so that its centre is a
+// whole number.
+struct Box {
+    int left, top, right, bottom;
+    int CentreX() const { return left + right; }
+    int CentreY() const { return top + bottom; }
+};
+Box BoxOf(ControlId id) {
+    const ControlRow& row = Row(id);
+    return {2 * row.left, 2 * row.top, 2 * (row.left + row.width), 2 * (row.top + row.height)};
+}
+
+// Options that touch by less than a pixel's width are not in line.
+constexpr int kPixel = 2 * 15;
+
+bool Overlap(int lowA, int highA, int lowB, int highB) {
+    return lowA < highB - kPixel && lowB < highA - kPixel;
+}
+
+}  // namespace
+
+bool TakesFocus(Kind kind) {
+    return kind == Kind::PushButton || kind == Kind::TextBox || kind == Kind::ScrollBar ||
+           kind == Kind::OptionButton;
+}
+
+bool LiesBeneath(Kind kind) {
+    return kind == Kind::Label || kind == Kind::Image;
+}
+
+std::span<const ControlId> StackingOrder() {
+    static const auto order =
+        IdsWhere([](const ControlRow&) { return true; },
+                 [](ControlId a, ControlId b) {
+                     return !LiesBeneath(Row(a).kind) && LiesBeneath(Row(b).kind);
+                 });
+    return {order.first.data(), order.second};
+}
+
+std::span<const ControlId> TabOrder() {
+    static const auto order =
+        IdsWhere([](const ControlRow& row) { return TakesFocus(row.kind); },
+                 [](ControlId a, ControlId b) { return Row(a).tab < Row(b).tab; });
+    return {order.first.data(), order.second};
+}
+
+Colour ForeColour(const ControlRow& row) {
+    const bool caption =
+        row.kind == Kind::Label || row.kind == Kind::Frame || row.kind == Kind::OptionButton;
+    if (row.fore.source == Colour::Source::KindDefault && caption) return Sys(18);  // button text
+    return row.fore;
+}
+
+Colour BackColour(const ControlRow& row) {
+    if (row.kind == Kind::MaskBox) return Sys(5);  // window background
+    return row.back;
+}
+
+std::optional<ControlId> ArrowNeighbour(ControlId option, Arrow arrow) {
+    const ControlRow& from = Row(option);
+    if (from.kind != Kind::OptionButton) return std::nullopt;
+    const Box here = BoxOf(option);
+    const bool vertical = arrow == Arrow::Up || arrow == Arrow::Down;
+    std::optional<ControlId> best;
+    long long bestScore = std::numeric_limits<long long>::max();
+    for (const ControlRow& row : ControlTable()) {
+        if (row.kind != Kind::OptionButton || row.container != from.container || row.id == option)
+            continue;
+        const Box there = BoxOf(row.id);
+        const long long dx = there.CentreX() - here.CentreX();
+        const long long dy = there.CentreY() - here.CentreY();
+        const bool ahead = (arrow == Arrow::Up && dy < 0) || (arrow == Arrow::Down && dy > 0) ||
+                           (arrow == Arrow::Left && dx < 0) || (arrow == Arrow::Right && dx > 0);
+        if (!ahead) continue;
+        const bool inColumn = Overlap(here.left, here.right, there.left, there.right);
+        const bool inRow = Overlap(here.top, here.bottom, there.top, there.bottom);
+        long long score;
+        if (vertical && inColumn)
+            score = (std::abs(dy) << 20) + std::abs(dx);
+        else if (!vertical && inRow)
+            score = (std::abs(dx) << 20) + std::abs(dy);
+        else
+            score = (1LL << 40) + dx * dx + dy * dy;
+        if (score < bestScore) {
+            best = row.id;
+            bestScore = score;
+        }
+    }
+    return best;
+}
+
+bool AnnouncesItself(ControlId id) {
+    return Row(id).presence == Presence::Announced;
+}
+
+}  // namespace lpf

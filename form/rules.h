@@ -1,0 +1,47 @@
+#pragma once
+// The rules of the window that follow from the control table, answered once
+// here and asked by every toolkit's window: what lies beneath, which
+// controls take the focus and in which order, where an arrow key moves in an
+// option group, each kind's usual colours, and what announces itself. The
+// Tab walk, which also depends on what is on show, is Form::NextTabStop.
+
+#include <optional>
+#include <span>
+
+#include "control_table.h"
+
+namespace lpf {
+
+// Push buttons, text boxes, the scroll bar and option buttons.
+bool TakesFocus(Kind kind);
+
+// Labels and pictures are painted on the window's own surface in the design,
+// so they lie beneath every other control whatever their place in the table.
+bool LiesBeneath(Kind kind);
+
+// Every control from the top of the stacking order down: first all that do
+// not lie beneath, then those that do, each in table order. A frame comes
+// before the options it holds.
+std::span<const ControlId> StackingOrder();
+
+// The controls that take the focus, in the order of the Tab walk.
+std::span<const ControlId> TabOrder();
+
+// A row's colours with its kind's usual colour filled in where the design
+// leaves it to the kind: captions (labels, frames, option buttons) write in
+// the button-text colour, and a mask is the plain window colour. What is
+// still Usual after this is the toolkit's own default for that kind.
+Colour ForeColour(const ControlRow& row);
+Colour BackColour(const ControlRow& row);
+
+// Within an option group the arrow keys move the selection to the nearest
+// option in their direction: one in line with this one first (nearest along
+// the arrow, then across it), else the nearest by distance. None where no
+// option of the group lies that way.
+enum class Arrow { Left, Right, Up, Down };
+std::optional<ControlId> ArrowNeighbour(ControlId option, Arrow arrow);
+
+// A control that speaks up to a screen reader each time it appears.
+bool AnnouncesItself(ControlId id);
+
+}  // namespace lpf
