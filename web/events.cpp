@@ -4,12 +4,10 @@
 #include <emscripten/bind.h>
 
 #include <memory>
-#include <algorithm>
 #include <string>
-#include <vector>
 
 #include "page.h"
-#include "stopgap_rules.h"
+#include "rules.h"
 
 namespace lpf::web {
 namespace {
@@ -106,7 +104,7 @@ std::optional<ControlId> Page::FocusedControl() const {
 }
 
 void Page::TabWalk(bool backwards) {
-    const ControlId next = StopgapNextTabStop(FocusedControl(), backwards);
+    const ControlId next = form_.NextTabStop(FocusedControl(), backwards);
     Focus(next);
     if (Row(next).kind == Kind::TextBox) Input(next).call<void>("select");
 }
@@ -132,21 +130,6 @@ void Page::MoveScrollBar(ControlId bar, int to) {
     if (value == ScrollValue(bar)) return;
     SetScrollValue(bar, value);
     form_.ScrollSettled(bar);
-}
-
-ControlId Page::StopgapStartFocus() const { return ControlId::Option2; }
-ControlId Page::StopgapNextTabStop(std::optional<ControlId> from, bool backwards) const {
-    std::vector<ControlId> walk;
-    for (const ControlRow& r : ControlTable())
-        if (TakesFocus(r.kind) && r.kind != Kind::MaskBox && !Box(r.id)["hidden"].as<bool>() &&
-            (r.kind != Kind::OptionButton || Selected(r.id)))
-            walk.push_back(r.id);
-    std::sort(walk.begin(), walk.end(), [](ControlId a, ControlId b) { return Row(a).tab < Row(b).tab; });
-    int n = walk.size();
-    int at = -1;
-    for (int i = 0; i < n; ++i) if (from && walk[i] == *from) at = i;
-    if (at < 0) return backwards ? walk.back() : walk.front();
-    return walk[(at + (backwards ? n - 1 : 1)) % n];
 }
 
 namespace {

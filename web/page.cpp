@@ -4,7 +4,7 @@
 
 #include "look.h"
 #include "pictures.h"
-#include "stopgap_rules.h"
+#include "rules.h"
 #include "words.h"
 
 namespace lpf::web {
@@ -63,7 +63,7 @@ Page::Page() {
     BuildFrame();
     BuildControls();
     form_.Open();
-    Focus(StopgapStartFocus());
+    Focus(form_.StartFocus());
 }
 
 // The window as a desktop draws it, at its place on the screen: a caption
@@ -145,7 +145,7 @@ void Page::BuildControls() {
             case Kind::OptionButton:
                 input = document_.call<val>("createElement", val("input"));
                 input.set("type", "radio");
-                input.set("name", Row(*ContainerOf(c)).name);
+                input.set("name", Row(*c.container).name);
                 input.set("checked", c.checked);
                 box.call<void>("append", input, val(c.text));
                 break;
@@ -183,7 +183,7 @@ void Page::BuildControls() {
                 box.set("textContent", c.text);
                 break;
         }
-        val parent = ContainerOf(c) ? Box(*ContainerOf(c)) : window_;
+        val parent = c.container ? Box(*c.container) : window_;
         parent.call<void>("append", box);
         boxes_.push_back(box);
         inputs_.push_back(input);
@@ -197,74 +197,76 @@ void Page::BuildControls() {
 
 // What the form's handlers change and read.
 
-void Page::SetVisible(ControlId id, bool visible) {
+void Page::DoSetVisible(ControlId id, bool visible) {
     const bool wasVisible = !Box(id)["hidden"].as<bool>();
     Box(id).set("hidden", !visible);
     if (visible && !wasVisible && AnnouncesItself(id)) Announce(id);
 }
 
-void Page::SetText(ControlId id, const std::string& text) {
+void Page::DoSetText(ControlId id, const std::string& text) {
     if (Row(id).kind == Kind::TextBox)
         Input(id).set("value", text);
     else
         Box(id).set("textContent", text);
 }
 
-std::string Page::Text(ControlId id) const {
+std::string Page::DoText(ControlId id) const {
     if (Row(id).kind == Kind::TextBox) return Input(id)["value"].as<std::string>();
     return Box(id)["textContent"].as<std::string>();
 }
 
-void Page::SetForeColour(ControlId id, Colour colour) {
+void Page::DoSetForeColour(ControlId id, Colour colour) {
     Box(id)["style"].set("color", CssColour(colour));
 }
 
-void Page::Repaint(ControlId) {}  // the browser draws every change by itself
+// The browser draws every change by itself.
+void Page::DoRepaint(ControlId) {}
+void Page::DoRepaintWindow() {}
 
-bool Page::Selected(ControlId option) const {
+bool Page::DoSelected(ControlId option) const {
     return Input(option)["checked"].as<bool>();
 }
 
-void Page::Select(ControlId option) {
+void Page::DoSelect(ControlId option) {
     Input(option).set("checked", true);  // the others of its name clear themselves
 }
 
-int Page::ScrollValue(ControlId bar) const {
+int Page::DoScrollValue(ControlId bar) const {
     return std::stoi(Input(bar)["value"].as<std::string>());
 }
 
-void Page::SetScrollMinimum(ControlId bar, int minimum) {
+void Page::DoSetScrollMinimum(ControlId bar, int minimum) {
     Input(bar).set("min", minimum);
 }
 
-void Page::SetScrollValue(ControlId bar, int value) {
+void Page::DoSetScrollValue(ControlId bar, int value) {
     Input(bar).set("value", value);
 }
 
-void Page::SetScrollStep(ControlId, int smallStep) {
+void Page::DoSetScrollStep(ControlId, int smallStep) {
     scrollStep_ = smallStep;
 }
 
-void Page::Focus(ControlId id) {
+void Page::DoFocus(ControlId id) {
     Input(id).call<void>("focus");
 }
 
-void Page::SetAccessibleName(ControlId id, const std::string& name) {
+void Page::DoSetAccessibleName(ControlId id, const std::string& name) {
     Input(id).call<void>("setAttribute", val("aria-label"), val(name));
 }
 
-void Page::SetLabelFor(ControlId caption, ControlId box) {
+void Page::DoSetLabelFor(ControlId caption, ControlId box) {
     if (Input(box)["id"].as<std::string>().empty())
         Input(box).set("id", std::string(Row(box).name) + "-value");
     Box(caption).set("htmlFor", Input(box)["id"]);
 }
 
-char Page::DecimalSeparator() const {
+char Page::DoDecimalSeparator() const {
     return decimalSeparator_;
 }
 
 // The program ends: its window goes, and the page says so.
-void Page::Quit() {
+void Page::DoQuit() {
     val frame = window_["parentElement"];
     frame.call<void>("remove");
     val ended = document_.call<val>("createElement", val("p"));

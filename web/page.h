@@ -27,22 +27,23 @@ class Page : public View {
 
   private:
     // lpf::View
-    void SetVisible(ControlId id, bool visible) override;
-    void SetText(ControlId id, const std::string& text) override;
-    std::string Text(ControlId id) const override;
-    void SetForeColour(ControlId id, Colour colour) override;
-    void Repaint(ControlId id) override;
-    bool Selected(ControlId option) const override;
-    void Select(ControlId option) override;
-    int ScrollValue(ControlId bar) const override;
-    void SetScrollMinimum(ControlId bar, int minimum) override;
-    void SetScrollValue(ControlId bar, int value) override;
-    void SetScrollStep(ControlId bar, int smallStep) override;
-    void Focus(ControlId id) override;
-    void SetAccessibleName(ControlId id, const std::string& name) override;
-    void SetLabelFor(ControlId caption, ControlId box) override;
-    char DecimalSeparator() const override;
-    void Quit() override;
+    void DoSetVisible(ControlId id, bool visible) override;
+    void DoSetText(ControlId id, const std::string& text) override;
+    std::string DoText(ControlId id) const override;
+    void DoSetForeColour(ControlId id, Colour colour) override;
+    void DoRepaint(ControlId id) override;
+    void DoRepaintWindow() override;
+    bool DoSelected(ControlId option) const override;
+    void DoSelect(ControlId option) override;
+    int DoScrollValue(ControlId bar) const override;
+    void DoSetScrollMinimum(ControlId bar, int minimum) override;
+    void DoSetScrollValue(ControlId bar, int value) override;
+    void DoSetScrollStep(ControlId bar, int smallStep) override;
+    void DoFocus(ControlId id) override;
+    void DoSetAccessibleName(ControlId id, const std::string& name) override;
+    void DoSetLabelFor(ControlId caption, ControlId box) override;
+    char DoDecimalSeparator() const override;
+    void DoQuit() override;
 
     void BuildFrame();
     void BuildControls();
@@ -61,8 +62,6 @@ class Page : public View {
     void MoveInGroup(ControlId option, const std::string& key);
     void MoveScrollBar(ControlId bar, int to);
     void Announce(ControlId id);
-    ControlId StopgapStartFocus() const;
-    ControlId StopgapNextTabStop(std::optional<ControlId> from, bool backwards) const;
 
     val document_ = val::global("document");
     val window_ = val::null();      // the client area, parent of every control
