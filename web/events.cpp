@@ -72,8 +72,8 @@ bool Page::TakeKey(const val& event) {
     }
     const std::optional<ControlId> focus = FocusedControl();
     if (!focus) return false;
-    const bool arrow = key == "ArrowLeft" || key == "ArrowRight" || key == "ArrowUp" ||
-                       key == "ArrowDown";
+    const bool arrow =
+        key == "ArrowLeft" || key == "ArrowRight" || key == "ArrowUp" || key == "ArrowDown";
     if (Row(*focus).kind == Kind::OptionButton && arrow) {
         MoveInGroup(*focus, key);
         return true;

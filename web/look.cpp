@@ -46,8 +46,10 @@ constexpr const char* kSansSerif = "\"MS Sans Serif\", \"Liberation Sans\", Aria
 constexpr const char* kArial = "Arial, \"Liberation Sans\", sans-serif";
 constexpr const char* kVerdana = "Verdana, \"DejaVu Sans\", sans-serif";
 constexpr FaceMapping kFaces[] = {
-    {"MS Sans Serif", 8.25, kSansSerif, 11}, {"MS Sans Serif", 9.75, kSansSerif, 12},
-    {"Arial", 9.75, kArial, 13},             {"Arial", 12, kArial, 16},
+    {"MS Sans Serif", 8.25, kSansSerif, 11},
+    {"MS Sans Serif", 9.75, kSansSerif, 12},
+    {"Arial", 9.75, kArial, 13},
+    {"Arial", 12, kArial, 16},
     {"Verdana", 9.75, kVerdana, 13},
 };
 

@@ -55,9 +55,8 @@ std::string PxText(int twips) {
 
 Page::Page() {
     val locale = val::global("navigator")["language"];
-    const std::string one = val::global("Intl")["NumberFormat"]
-                                .new_(locale)
-                                .call<std::string>("format", 1.5);
+    const std::string one =
+        val::global("Intl")["NumberFormat"].new_(locale).call<std::string>("format", 1.5);
     if (one.size() == 3 && one[0] == '1' && one[2] == '5') decimalSeparator_ = one[1];
 
     BuildFrame();
@@ -271,8 +270,8 @@ void Page::DoQuit() {
     frame.call<void>("remove");
     val ended = document_.call<val>("createElement", val("p"));
     ended.set("className", "ended");
-    ended.set("textContent", std::string(kForm1.title) +
-                                 " has ended. Reload the page to start it again.");
+    ended.set("textContent",
+              std::string(kForm1.title) + " has ended. Reload the page to start it again.");
     announcer_.call<void>("replaceChildren");
     document_["body"].call<void>("prepend", ended);
 }
@@ -280,10 +279,10 @@ void Page::DoQuit() {
 // A live region speaks what is put into it: the announced control's words.
 void Page::Announce(ControlId id) {
     const ControlRow& row = Row(id);
-    const std::string words = row.picture == Picture::None
-                                  ? Text(id)
-                                  : std::string(PictureName(row.picture)) + ". " +
-                                        PictureDescription(row.picture);
+    const std::string words =
+        row.picture == Picture::None
+            ? Text(id)
+            : std::string(PictureName(row.picture)) + ". " + PictureDescription(row.picture);
     announcer_.set("textContent", words);
 }
 

@@ -6,9 +6,9 @@
 
 #include <emscripten/val.h>
 
-#include <vector>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "control_table.h"
 #include "form.h"
@@ -64,9 +64,9 @@ class Page : public View {
     void Announce(ControlId id);
 
     val document_ = val::global("document");
-    val window_ = val::null();      // the client area, parent of every control
-    val announcer_ = val::null();   // a live region that speaks what appears
-    std::vector<val> boxes_;  // by ControlId
+    val window_ = val::null();     // the client area, parent of every control
+    val announcer_ = val::null();  // a live region that speaks what appears
+    std::vector<val> boxes_;       // by ControlId
     std::vector<val> inputs_;
     int scrollStep_ = 1;
     char decimalSeparator_ = '.';
