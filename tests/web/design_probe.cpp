@@ -26,13 +26,11 @@ int Below(int n) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    static const char* const kPieces[] = {
-        "0",   "1",         "5",     "9",      "00",
-        "123", "999999999", ".",     ".",      "e",
-        "E",   "d",         "D",     "+",      "-",
-        "&H",  "&o",        "f",     "A",      " ",
-        ",",   "k",         "1e308", "1e-320", "4.9406564584124654e-324",
-        "e-"};
+    // clang-format off
+    static const char* const kPieces[] = {"0", "1", "5", "9", "00", "123", "999999999", ".", ".",
+        "e", "E", "d", "D", "+", "-", "&H", "&o", "f", "A", " ", ",", "k", "1e308", "1e-320",
+        "4.9406564584124654e-324", "e-"};
+    // clang-format on
     static const double kCoefficients[] = {1.414, 0.7071, 3.546, 1.392, 0.2024};
     for (long i = argc > 1 ? std::atol(argv[1]) : 1000; i-- > 0;) {
         std::string typed;  // numbers of every shape, and stray characters
