@@ -80,6 +80,7 @@ class Chromium:
         for a in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage"):
             options.add_argument(a)
         options.add_experimental_option("prefs", {"intl.accept_languages": language})
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         self.language = language
         self.d = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         self.d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
@@ -127,10 +128,10 @@ def chromium_test(p):
           (shown ^ (set(RECTS) - HIDDEN_AT_START)))
     got = [p.d.title] + p.texts("Text5", "Text1", "HScroll1", "Label3") + [
         s["Option2"]["on"], s["Option3"]["on"], p.js(FOCUS),
-        p.js("return localStorage.length + document.cookie.length")]
+        p.js("return localStorage.length + document.cookie.length"), p.d.get_log("browser")]
     check(got == ["Low Pass Filter - Butterworth", "1000", "1000", "1000", "Normalized 3rd order "
-                  "LPF C3 = 3.546, C4 = 1.392, and C5 = 0.2024.", True, True, "Option2", 0],
-          "start-up: title, texts, selections, focus, nothing stored (found %s)" % got)
+                  "LPF C3 = 3.546, C4 = 1.392, and C5 = 0.2024.", True, True, "Option2", 0, []],
+          "start-up: title, texts, selections, focus, nothing stored or logged (found %s)" % got)
     p.d.save_screenshot("web-start.png")
     for name, file in PICTURES.items():
         check(base64.b64decode(p.js(PIXELS_JS, name)) == bmp_rgba(file),
