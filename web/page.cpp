@@ -53,6 +53,8 @@ std::string PxText(int twips) {
 
 }  // namespace
 
+// The results' decimal separator is the one the browser's language writes
+// in 1.5.
 Page::Page() {
     val locale = val::global("navigator")["language"];
     const std::string one =

@@ -53,9 +53,8 @@ class Page : public View {
     // or the input inside an option button or the scroll bar.
     val& Input(ControlId id) { return inputs_[Index(id)]; }
     const val& Input(ControlId id) const { return inputs_[Index(id)]; }
-    void Listen(val& element, const char* type, int control, int part = 0);
 
-    // The keyboard between and within controls (keyboard.cpp).
+    // The keyboard between and within controls (events.cpp).
     bool TakeKey(const val& event);
     std::optional<ControlId> FocusedControl() const;
     void TabWalk(bool backwards);
@@ -68,8 +67,8 @@ class Page : public View {
     val announcer_ = val::null();  // a live region that speaks what appears
     std::vector<val> boxes_;       // by ControlId
     std::vector<val> inputs_;
-    int scrollStep_ = 1;
-    char decimalSeparator_ = '.';
+    int scrollStep_ = 1;           // what an arrow key or click moves the scroll bar
+    char decimalSeparator_ = '.';  // of the browser's language
     Form form_{*this};
 };
 

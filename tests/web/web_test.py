@@ -47,6 +47,7 @@ TAB_WALK = ["Option2", "Command2", "Command1", "Text1", "Text2", "Text3", "HScro
 BOXES = {"two": ["C1 (uF)", "C2 (uF)", "Enter frequency (Hz)", "R1 = R2 (Ohm)"],
          "three": ["C3 (uF)", "C4 (uF)", "C5 (uF)", "Enter frequency (Hz)", "R3 = R4 = R5 (Ohm)"]}
 SLIDER = {"two": "Select R1", "three": "Select R3"}
+PICTURE = {"two": "Two-pole filter schematic", "three": "Three-pole filter schematic"}
 PICTURES = {"Image1": "two_pole.bmp", "Image2": "three_pole.bmp", "Picture1": "help_sheet.bmp"}
 
 STATE = """return Object.fromEntries([...document.querySelectorAll('[data-control]')]
@@ -110,11 +111,13 @@ class Chromium:
         s = self.js(STATE)
         nodes = [n for n in self.d.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
                  if not n.get("ignored")]
-        got = [sorted(n["name"]["value"] for n in nodes if n["role"]["value"] == "textbox"),
-               [(n["name"]["value"], n["value"]["value"]) for n in nodes
-                if n["role"]["value"] == "slider"]]
-        want = [BOXES[order], [(SLIDER[order], float(s["HScroll1"]["text"]))]]
-        check(got == want, "%s poles: names of boxes and slider %s (found %s)" % (order, want, got))
+        got = [sorted(n["name"]["value"] for n in nodes if n["role"]["value"] == "textbox")] + [
+            [(n["name"]["value"], n.get("value", {}).get("value")) for n in nodes
+             if n["role"]["value"] == role] for role in ("slider", "group", "image")]
+        want = [BOXES[order], [(SLIDER[order], float(s["HScroll1"]["text"]))],
+                [("Filter Selection", None), ("Increment", None)], [(PICTURE[order], None)]]
+        check(got == want, "%s poles: names of boxes, slider, groups, schematic %s (found %s)" %
+              (order, want, got))
 
 
 def chromium_test(p):
