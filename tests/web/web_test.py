@@ -238,7 +238,8 @@ def firefox_test(profile):
     call("WebDriver:Navigate", url=PAGE)
     got = call("WebDriver:ExecuteScript", args=[], script="""const $ = s => document.querySelector(s);
         $('#Text5').value = '2000'; $('#Option8 input').click(); $('#HScroll1 .right').click();
-        $('#Command1').click(); return ['Text1', 'Text2', 'Text3', 'Text4'].map(n => $('#' + n).value);""")
+        $('#Command1').click();
+        return ['Text1', 'Text2', 'Text3', 'Text4'].map(n => $('#' + n).value);""")
     check(got == ["1100"] + EXPECTED_THREE_POLES, "Firefox: the typical request (found %s)" % got)
     with open("web-firefox.png", "wb") as shot:
         shot.write(base64.b64decode(call("WebDriver:TakeScreenshot")))
