@@ -2,7 +2,8 @@
 # Builds the benchmarks in Release (build-bench/), runs them and prints one
 # table: the calculation and the Design click (Google Benchmark), then the
 # start-up to first draw and the peak memory of the program and of a minimal
-# Qt window, launched alternately on a private Xvfb display.
+# Qt window, launched alternately on a private Xvfb display. Then the web
+# page: its size, and its load to first result in headless Chromium.
 #
 #   ./bench.sh            20 launches of each program
 #   RUNS=5 ./bench.sh     fewer launches, for a quick look
@@ -13,7 +14,7 @@ runs="${RUNS:-20}"
 ./scripts/ensure-deps.sh build test
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-bench -j2 --target lowpass minimal_window text_window startup_probe \
-    bench_calculation bench_design_click >/dev/null
+    bench_calculation bench_design_click lowpass_web >/dev/null
 
 out="$(mktemp -d)"
 xvfb_pid=""
@@ -94,3 +95,6 @@ fi
 
 python3 bench/report.py "$out/calculation.json" "$out/click.json" "$out/startup.txt" \
     "$out/instructions.txt"
+
+echo "The web page, $runs loads..." >&2
+/usr/bin/python3 bench/web_page.py build-bench/web/lowpass.html "$runs"

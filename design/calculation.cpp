@@ -1,9 +1,10 @@
 #include "calculation.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <string>
+
+#include "double_text.h"
 
 namespace lpf {
 
@@ -27,17 +28,13 @@ struct Decimal15 {
 };
 
 Decimal15 RoundTo15(double magnitude) {
-    char buf[64];
-    auto [end, ec] =
-        std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 14);
-    std::string_view text(buf, end - buf);  // "d.dddddddddddddde+XX"
+    const std::string text = ScientificText(magnitude, 14);  // "d.dddddddddddddde+XX"
     const auto e = text.find('e');
     Decimal15 d;
     for (char c : text.substr(0, e))
-        if (c != '.') d.digits += c;
+        if (c >= '0' && c <= '9') d.digits += c;
     while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
-    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+'), text.data() + text.size(),
-                    d.exponent);
+    d.exponent = std::stoi(text.substr(e + 1));
     return d;
 }
 

@@ -5,12 +5,12 @@
 // is never part of a number, whatever the locale.
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
 #include <limits>
 #include <string>
 
 #include "calculation.h"
+#include "double_text.h"
 
 namespace lpf {
 namespace {
@@ -54,10 +54,7 @@ double ParseWholeNumber(std::string_view text, int base) {
     }
     hex.erase(0, std::min(hex.find_first_not_of('0'), hex.size()));
     if (hex.empty()) return 0.0;
-    double value = 0.0;
-    const auto [ptr, ec] =
-        std::from_chars(hex.data(), hex.data() + hex.size(), value, std::chars_format::hex);
-    return ec == std::errc::result_out_of_range ? kInfinity : value;
+    return ReadHex(hex);
 }
 
 // Saturating, so that an exponent of any length cannot overflow.
@@ -106,13 +103,10 @@ double ParseDecimal(std::string_view s) {
     if (leadExponent > 400) return sign * kInfinity;
     if (leadExponent < -400) return sign * 0.0;
 
-    std::string normalized =
-        "0." + digits.substr(firstSignificant) + "e" + std::to_string(leadExponent + 1);
-    double value = 0.0;
-    const auto [ptr, ec] =
-        std::from_chars(normalized.data(), normalized.data() + normalized.size(), value);
-    if (ec == std::errc::result_out_of_range) value = leadExponent > 0 ? kInfinity : 0.0;
-    return sign * value;
+    // The significant digits as a whole number, scaled by a power of ten.
+    const std::string significant = digits.substr(firstSignificant);
+    const std::int64_t scale = leadExponent + 1 - static_cast<std::int64_t>(significant.size());
+    return sign * ReadDecimal(significant + "e" + std::to_string(scale));
 }
 
 }  // namespace

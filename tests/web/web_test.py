@@ -1,0 +1,268 @@
+#!/usr/bin/python3
+"""The page under node, in headless Chromium and in Firefox ESR.
+
+Usage: web_test.py WEB_BUILD SOURCE_DIR chromium | firefox
+"""
+import base64
+import json
+import os
+import shutil
+import socket
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
+
+WEB_BUILD, SOURCE, MODE = sys.argv[1:4]
+PAGE = "file://" + os.path.join(os.path.abspath(WEB_BUILD), "lowpass.html")
+sys.path.insert(0, os.path.join(SOURCE, "tests", "e2e"))
+from e2e_common import (EXPECTED_THREE_POLES, EXPECTED_TWO_POLES, check, failures,  # noqa: E402
+                        give_up_after, self_check_expected, spawn, stop_children)
+
+# Each control's rectangle in CSS pixels within the client area, read off the
+# window's design: left, top, width, height.
+RECTS = dict((n, [int(v) for v in r.split(",")]) for n, r in zip(*[iter("""
+Command6 440,24,73,25 Picture1 148,3,385,217 Text7 267,130,124,19 Text6 206,128,143,26
+Command5 16,107,105,27 Text5 24,344,137,24 Text4 296,344,177,25 HScroll1 24,208,161,17
+Text3 296,312,177,25 Text1 368,216,105,25 Command1 16,72,105,29 Frame1 16,8,105,57
+Option1 24,24,81,17 Option2 23,40,81,17 Command2 16,140,105,30 Command4 192,208,57,33
+Frame2 24,240,225,73 Option9 136,288,57,17 Option8 80,288,49,17 Option7 32,288,49,17
+Option6 192,264,41,17 Option5 136,264,41,17 Option4 80,264,41,17 Option3 32,264,41,17
+Option10 192,288,49,17 Text2 296,280,177,25 Image1 187,5,306,157 Label7 536,0,9,409
+Image2 130,5,402,147 Label20 296,264,193,17 Label19 24,328,153,17 Label18 480,352,25,17
+Label17 480,320,25,17 Label16 480,288,25,17 Label15 480,224,33,17 Label14 25,190,73,17
+Label13 25,190,73,17 Label12 264,352,33,25 Label11 264,320,26,16 Label10 264,288,33,25
+Label6 264,320,33,17 Label5 264,288,33,25 Label4 304,224,65,17 Label1 272,224,89,17
+Label3 123,175,385,17 Label9 7,385,537,25 Label8 0,0,9,425 Label2 124,4,409,165
+""".split())] * 2))
+HIDDEN_AT_START = {"Picture1", "Command6", "Label4", "Label5", "Label6", "Text6", "Image1"}
+TAB_WALK = ["Option2", "Command2", "Command1", "Text1", "Text2", "Text3", "HScroll1", "Option3",
+            "Command4", "Text4", "Text5", "Command5"]
+BOXES = {"two": ["C1 (uF)", "C2 (uF)", "Enter frequency (Hz)", "R1 = R2 (Ohm)"],
+         "three": ["C3 (uF)", "C4 (uF)", "C5 (uF)", "Enter frequency (Hz)", "R3 = R4 = R5 (Ohm)"]}
+SLIDER = {"two": "Select R1", "three": "Select R3"}
+PICTURE = {"two": "Two-pole filter schematic", "three": "Three-pole filter schematic"}
+PICTURES = {"Image1": "two_pole.bmp", "Image2": "three_pole.bmp", "Picture1": "help_sheet.bmp"}
+
+STATE = """return Object.fromEntries([...document.querySelectorAll('[data-control]')]
+  .filter(e => e.id).map(e => { const i = e.querySelector('input') || e;
+  return [e.id, {shown: e.checkVisibility(), text: i.value ?? e.textContent, on: i.checked}]; }))"""
+FOCUS = "const a = document.activeElement.closest('[id]'); return a ? a.id : '';"
+RECTS_JS = """const c = document.getElementById('Form1').getBoundingClientRect();
+  const all = [...document.querySelectorAll('#Form1 [data-control]')];
+  const hidden = all.filter(e => e.hidden); hidden.forEach(e => e.hidden = false);
+  const r = Object.fromEntries(all.map(e => { const b = e.getBoundingClientRect();
+    return [e.id, [b.x - c.x, b.y - c.y, b.width, b.height]]; }));
+  hidden.forEach(e => e.hidden = true); return [[c.x, c.y, c.width, c.height], r];"""
+PIXELS_JS = """const i = document.querySelector('#' + arguments[0] + ' img');
+  const c = document.createElement('canvas'); [c.width, c.height] = [i.naturalWidth, i.naturalHeight];
+  const g = c.getContext('2d'); g.drawImage(i, 0, 0); let s = '';
+  const d = g.getImageData(0, 0, c.width, c.height).data;
+  for (let k = 0; k < d.length; k += 8192) s += String.fromCharCode(...d.subarray(k, k + 8192));
+  return btoa(s);"""
+
+
+def bmp_rgba(file):
+    data = open(os.path.join(SOURCE, "art", file), "rb").read()
+    offset, (w, h) = struct.unpack_from("<I", data, 10)[0], struct.unpack_from("<ii", data, 18)
+    rows = [data[offset + (w * 3 + 3) // 4 * 4 * y:][:w * 3] for y in reversed(range(h))]
+    return b"".join(bytes((r[x + 2], r[x + 1], r[x], 255)) for r in rows for x in range(0, 3 * w, 3))
+
+
+class Chromium:
+    def __init__(self, language="en-US"):
+        options = webdriver.ChromeOptions()
+        for a in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage"):
+            options.add_argument(a)
+        options.add_experimental_option("prefs", {"intl.accept_languages": language})
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        self.language = language
+        self.d = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                               {"width": 800, "height": 560, "deviceScaleFactor": 1, "mobile": False})
+        self.d.get(PAGE)
+
+    def js(self, script, *args):
+        return self.d.execute_script(script, *args)
+
+    def click(self, selector):
+        self.d.find_element("css selector", selector).click()
+
+    def keys(self, *keys):  # then the control with the focus
+        ActionChains(self.d).send_keys(*keys).perform()
+        return self.js(FOCUS)
+
+    def type_into(self, box, text):
+        element = self.d.find_element("id", box)
+        element.clear()
+        element.send_keys(text)
+
+    def texts(self, *names):  # a label's text, or whether it is on show
+        s = self.js(STATE)
+        return [s[n]["shown"] if n == "Label20" else s[n]["text"] for n in names]
+
+    def names_read(self, order):
+        s = self.js(STATE)
+        nodes = [n for n in self.d.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+                 if not n.get("ignored")]
+        got = [sorted(n["name"]["value"] for n in nodes if n["role"]["value"] == "textbox")] + [
+            [(n["name"]["value"], n.get("value", {}).get("value")) for n in nodes
+             if n["role"]["value"] == role] for role in ("slider", "group", "image")]
+        want = [BOXES[order], [(SLIDER[order], float(s["HScroll1"]["text"]))],
+                [("Filter Selection", None), ("Increment", None)], [(PICTURE[order], None)]]
+        check(got == want, "%s poles: names of boxes, slider, groups, schematic %s (found %s)" %
+              (order, want, got))
+
+
+def chromium_test(p):
+    got = p.js(RECTS_JS)
+    check(got[0] == [111, 117, 542, 395], "client area at 111,117, 542x395 (found %s)" % got[0])
+    wrong = {n: r for n, r in got[1].items() if RECTS.get(n) != r}
+    check(len(got[1]) == 48 and not wrong, "48 rectangles as designed (wrong: %s)" % wrong)
+    s = p.js(STATE)
+    shown = {n for n in s if s[n]["shown"]}
+    check(shown == set(RECTS) - HIDDEN_AT_START, "on show at start (wrong: %s)" %
+          (shown ^ (set(RECTS) - HIDDEN_AT_START)))
+    got = [p.d.title] + p.texts("Text5", "Text1", "HScroll1", "Label3") + [
+        s["Option2"]["on"], s["Option3"]["on"], p.js(FOCUS),
+        p.js("return localStorage.length + document.cookie.length"), p.d.get_log("browser")]
+    check(got == ["Low Pass Filter - Butterworth", "1000", "1000", "1000", "Normalized 3rd order "
+                  "LPF C3 = 3.546, C4 = 1.392, and C5 = 0.2024.", True, True, "Option2", 0, []],
+          "start-up: title, texts, selections, focus, nothing stored or logged (found %s)" % got)
+    p.d.save_screenshot("web-start.png")
+    for name, file in PICTURES.items():
+        check(base64.b64decode(p.js(PIXELS_JS, name)) == bmp_rgba(file),
+              "%s shows %s pixel for pixel" % (name, file))
+    p.names_read("three")
+
+    got = [p.js(FOCUS)] + [p.keys(Keys.TAB) for _ in TAB_WALK]
+    ActionChains(p.d).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()
+    got.append(p.js(FOCUS))
+    check(got == TAB_WALK + TAB_WALK[:1] + TAB_WALK[-1:], "Tab walk and back (found %s)" % got)
+    check([p.keys(Keys.TAB), p.keys(Keys.UP), p.texts("Label3")[0][:15]] == [
+        "Option2", "Option1", "Normalized 2nd "], "Up on Three Poles selects Two Poles")
+    p.names_read("two")
+    p.click("#Option2 input")
+    p.names_read("three")
+
+    typical_request(p)
+    p.type_into("Text5", "abc")
+    p.click("#Command1")
+    check(p.texts("Text2", "Text3", "Text4") == [""] * 3, "a frequency of letters: empty results")
+
+    p.click("#Option10 input")
+    p.click("#HScroll1 .right")
+    p.click("#Command4")
+    s = p.js(STATE)
+    got = [s["Text1"]["text"], s["HScroll1"]["text"], s["Option3"]["on"]]
+    check(got == ["1000", "1000", True], "step 1000, a click, Reset: 1000, step 1 (found %s)" % got)
+    p.click("#Option4 input")
+    check(p.keys(Keys.DOWN) == "Option8" and p.js(STATE)["Option8"]["on"], "Down from 5 selects 100")
+    p.click("#HScroll1 input")
+    got = [p.keys(k) and p.texts("Text1")[0] for k in (Keys.END, Keys.LEFT, Keys.HOME, Keys.RIGHT)]
+    check(got == ["10000", "9900", "1000", "1100"], "End, Left, Home, Right by 100 (found %s)" % got)
+
+    p.click("#Command5")
+    check(p.js("const r = document.getElementById('Command6').getBoundingClientRect();"
+               "return document.elementFromPoint(r.x + 5, r.y + 5).id") == "Command6" and
+          p.js("return document.querySelector('[role=status]').textContent")
+          .startswith("Help. Low Pass Filter Design\nInstructions\n1. Select"),
+          "Help: Close on top of the sheet, which announces itself and its text")
+    p.d.save_screenshot("web-help.png")
+    p.click("#Command6")
+    s = p.js(STATE)
+    check(not s["Picture1"]["shown"] and not s["Command6"]["shown"] and p.js(FOCUS) == "Text1",
+          "Close takes the sheet away, the focus to Text1")
+    for ender in ("#Command2", ".close-box"):
+        p.click(ender)
+        got = p.js("return [!!document.getElementById('Form1'), document.body.innerText]")
+        p.d.refresh()
+        check(got == [False, "Low Pass Filter - Butterworth has ended. Reload the page to start it "
+                      "again."] and p.js("return !!document.getElementById('Form1')"),
+              "%s ends the program, the page says so, a reload starts it (%s)" % (ender, got))
+
+
+def typical_request(p):
+    separator = "," if p.language == "de-DE" else "."
+    p.type_into("Text5", "2000")
+    p.click("#Option8 input")
+    p.click("#HScroll1 .right")
+    p.click("#Command1")
+    got = p.texts("Text1", "Text2", "Text3", "Text4", "Label20")
+    p.click("#Option1 input")
+    got += p.texts("Text2", "Text3", "Label20")
+    p.click("#Command1")
+    got += p.texts("Text2", "Text3")
+    p.click("#Option2 input")
+    local = [t.replace(".", separator) for t in ["1100"] + EXPECTED_THREE_POLES + EXPECTED_TWO_POLES]
+    want = local[:4] + [False, " ", " ", True] + local[4:]
+    check(got == want, "the typical request in both orders, %s (found %s)" % (p.language, got))
+
+
+def firefox_test(profile):
+    """Firefox's remote protocol, Marionette: JSON after its length and a
+    colon; a command [0, id, name, parameters] is answered [1, id, error,
+    result]. Port 0 picks a free one, which Firefox writes into the profile."""
+    with open(os.path.join(profile, "user.js"), "w") as prefs:
+        prefs.write('user_pref("marionette.port", 0);\n')
+    spawn(["firefox-esr", "--headless", "--marionette", "--no-remote", "--profile", profile],
+          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    port = os.path.join(profile, "MarionetteActivePort")
+    while not (os.path.exists(port) and open(port).read().strip()):
+        time.sleep(0.2)
+    wire = socket.create_connection(("127.0.0.1", int(open(port).read())), timeout=30).makefile("rwb")
+
+    def read():
+        head = b""
+        while not head.endswith(b":"):
+            head += wire.read(1)
+        return json.loads(wire.read(int(head[:-1])))
+
+    def call(name, **parameters):
+        body = json.dumps([0, 1, name, parameters]).encode()
+        wire.write(b"%d:%s" % (len(body), body))
+        wire.flush()
+        error, result = read()[2:]
+        if error:
+            sys.exit("Firefox: %s: %s" % (name, error))
+        return result.get("value") if isinstance(result, dict) else result
+    read()
+    call("WebDriver:NewSession", capabilities={})
+    call("WebDriver:SetWindowRect", width=800, height=600)
+    call("WebDriver:Navigate", url=PAGE)
+    got = call("WebDriver:ExecuteScript", args=[], script="""const $ = s => document.querySelector(s);
+        $('#Text5').value = '2000'; $('#Option8 input').click(); $('#HScroll1 .right').click();
+        $('#Command1').click();
+        return ['Text1', 'Text2', 'Text3', 'Text4'].map(n => $('#' + n).value);""")
+    check(got == ["1100"] + EXPECTED_THREE_POLES, "Firefox: the typical request (found %s)" % got)
+    with open("web-firefox.png", "wb") as shot:
+        shot.write(base64.b64decode(call("WebDriver:TakeScreenshot")))
+
+
+def main():
+    give_up_after(110)
+    self_check_expected()
+    profile = tempfile.mkdtemp(prefix="lowpass-firefox-")
+    try:
+        if MODE == "firefox":
+            firefox_test(profile)
+        for language, run in (("en-US", chromium_test), ("de-DE", typical_request)):
+            if MODE == "chromium":
+                page = Chromium(language)
+                try:
+                    run(page)
+                finally:
+                    page.d.quit()
+    finally:
+        stop_children()
+        shutil.rmtree(profile, ignore_errors=True)
+    sys.exit(1 if failures else 0)
+
+
+main()

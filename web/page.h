@@ -1,0 +1,75 @@
+#pragma once
+// The calculator's one window in a web page: DOM elements built from the
+// control table, showing what the form's handlers ask for. All behaviour is
+// in form/; this class maps it onto the DOM and reports the user's actions,
+// which reach it through one listener (events.cpp).
+
+#include <emscripten/val.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "control_table.h"
+#include "form.h"
+#include "view.h"
+
+namespace lpf::web {
+
+using emscripten::val;
+
+class Page : public View {
+  public:
+    Page();
+
+    // Every event the page listens to, from any element.
+    void Handle(const val& event);
+
+  private:
+    // lpf::View
+    void DoSetVisible(ControlId id, bool visible) override;
+    void DoSetText(ControlId id, const std::string& text) override;
+    std::string DoText(ControlId id) const override;
+    void DoSetForeColour(ControlId id, Colour colour) override;
+    void DoRepaint(ControlId id) override;
+    void DoRepaintWindow() override;
+    bool DoSelected(ControlId option) const override;
+    void DoSelect(ControlId option) override;
+    int DoScrollValue(ControlId bar) const override;
+    void DoSetScrollMinimum(ControlId bar, int minimum) override;
+    void DoSetScrollValue(ControlId bar, int value) override;
+    void DoSetScrollStep(ControlId bar, int smallStep) override;
+    void DoFocus(ControlId id) override;
+    void DoSetAccessibleName(ControlId id, const std::string& name) override;
+    void DoSetLabelFor(ControlId caption, ControlId box) override;
+    char DoDecimalSeparator() const override;
+    void DoQuit() override;
+
+    void BuildFrame();
+    void BuildControls();
+    val& Box(ControlId id) { return boxes_[Index(id)]; }
+    const val& Box(ControlId id) const { return boxes_[Index(id)]; }
+    // The element that takes the focus and holds the value: the box itself,
+    // or the input inside an option button or the scroll bar.
+    val& Input(ControlId id) { return inputs_[Index(id)]; }
+    const val& Input(ControlId id) const { return inputs_[Index(id)]; }
+
+    // The keyboard between and within controls (events.cpp).
+    bool TakeKey(const val& event);
+    std::optional<ControlId> FocusedControl() const;
+    void TabWalk(bool backwards);
+    void MoveInGroup(ControlId option, const std::string& key);
+    void MoveScrollBar(ControlId bar, int to);
+    void Announce(ControlId id);
+
+    val document_ = val::global("document");
+    val window_ = val::null();     // the client area, parent of every control
+    val announcer_ = val::null();  // a live region that speaks what appears
+    std::vector<val> boxes_;       // by ControlId
+    std::vector<val> inputs_;
+    int scrollStep_ = 1;           // what an arrow key or click moves the scroll bar
+    char decimalSeparator_ = '.';  // of the browser's language
+    Form form_{*this};
+};
+
+}  // namespace lpf::web
