@@ -189,7 +189,8 @@ def on_bar(x, *then):
 
 def right_arrow():
     """A real mouse click on the scroll bar's right arrow."""
-    on_bar(-4)
+    x, y, w, h = ROW["HScroll1"]["rect"]
+    run("xdotool", "mousemove", str(CLIENT[0] + x + w - 4), str(CLIENT[1] + y + h // 2), "click", "1")
 
 
 def pixels(x, y, w, h, origin=CLIENT):
@@ -200,7 +201,9 @@ def pixels(x, y, w, h, origin=CLIENT):
 
 
 def pixel(x, y):
-    return pixels(x, y, 1, 1)[0]
+    raw = subprocess.run(["/usr/bin/import", "-window", "root", "-crop", "1x1+%d+%d" % (
+        CLIENT[0] + x, CLIENT[1] + y), "-depth", "8", "rgb:-"], env=ENV, capture_output=True).stdout
+    return tuple(raw[:3])
 
 
 def names_given(s, order, label):
@@ -514,11 +517,12 @@ def files_under(root):
     return found
 
 
-def just_for_me(prefix, setup_exe, version):
+def just_for_me(prefix, version):
     """Wine gives every program administrator rights: a just-for-me install
     is checked by where it writes."""
     drive = prefix + "/drive_c/"
     before = files_under(drive)
+    setup_exe = os.path.join(WIN32_BUILD, "lowpass-%s-setup.exe" % version)
     check(run("wine", setup_exe, "/S", "/CurrentUser").returncode == 0, "setup /S /CurrentUser")
     new = files_under(drive) - before
     folder = [f for f in new if re.fullmatch(r"users/\w+/AppData/Local/Programs/Low Pass Filter", f)]
@@ -538,6 +542,8 @@ def just_for_me(prefix, setup_exe, version):
 def portable(prefix, version):
     """The zip unpacked on a stick and run from there, as usual and minimised
     (as a shortcut's "Run: Minimized" starts it)."""
+    global ENV
+    ENV = wine_env(prefix, start_xvfb()[0])
     z = zipfile.ZipFile(os.path.join(WIN32_BUILD, "lowpass-%s-portable.zip" % version))
     check(sorted(z.namelist()) == ["LICENSE.txt", "README.txt", "lowpass.exe"], "zip contents")
     z.extractall(prefix + "/drive_c/USB stick")
@@ -556,21 +562,22 @@ def portable(prefix, version):
 
 def installer_test(prefix):
     global ENV
-    display, _ = start_xvfb()
-    ENV = wine_env(prefix, display)
+    ENV = wine_env(prefix)
     version = re.search(r"^## (\d+\.\d+\.\d+)", open(SOURCE + "/CHANGELOG.md").read(), re.M)[1]
-    setup_exe = os.path.join(WIN32_BUILD, "lowpass-%s-setup.exe" % version)
-    version_information(version)
-    just_for_me(prefix, setup_exe, version)
     folder = prefix + "/drive_c/Program Files/Low Pass Filter"
     shortcut = prefix + "/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/%s.lnk" % TITLE
-    key = "HKLM\\" + UNINSTALL_KEY
-    setup = run("wine", setup_exe, "/S")
+    key = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\LowPassButterworth"
+    version_information(version)
+    just_for_me(prefix, version)
+    setup = run("wine", os.path.join(WIN32_BUILD, "lowpass-%s-setup.exe" % version), "/S")
     check(setup.returncode == 0, "setup /S exits with 0")
     same = open(folder + "/lowpass.exe", "rb").read() == open(WIN32_BUILD + "/lowpass.exe", "rb").read()
     check(same and os.path.exists(folder + "/uninstall.exe"), "lowpass.exe and uninstaller installed")
     check(os.path.exists(shortcut), "Start Menu shortcut")
     programs_entry("HKLM", version)
+    listed = run("wine", "reg", "query", key).stdout
+    check(re.search(r"DisplayVersion\s+REG_SZ\s+%s\s" % re.escape(version), listed) is not None
+          and "uninstall.exe" in listed, "programs list entry, version %s, uninstaller" % version)
     run("wine", folder + "/uninstall.exe", "/S")  # relaunches itself from %TEMP%, returns at once
     check(poll(lambda: not os.path.exists(folder) and not os.path.exists(shortcut), 30),
           "uninstall removes the folder and the shortcut")
