@@ -18,8 +18,7 @@ inline int PixelsAt(int twips, UINT dpi) {
     return MulDiv(twips, static_cast<int>(dpi), 1440);
 }
 
-// A length given in 96-dpi pixels (a border, an inset), at `dpi`; never less
-// than one pixel where the design has one.
+// A length given in 96-dpi pixels (a border, an inset, a picture) at `dpi`.
 inline int Scaled(int designPixels, UINT dpi) {
     return MulDiv(designPixels, static_cast<int>(dpi), kDesignDpi);
 }
@@ -33,8 +32,8 @@ COLORREF ColourRef(Colour colour);
 
 // A solid brush of that colour, kept until the desktop's colours change.
 HBRUSH BrushOf(COLORREF colour);
-// After a change of the desktop's colours: every brush is made anew when it
-// is next asked for. A brush still selected somewhere must not be in use.
+// After a change of the desktop's colours: the kept brushes are deleted, and
+// each is made anew when next asked for. None may be in use at the time.
 void ForgetBrushes();
 
 }  // namespace lpf::win32
