@@ -459,7 +459,8 @@ def help_sheet_scale(probe, dpi):
     got = (min(red)[0], min(j for _, j in red), max(red)[0], max(j for _, j in red))
     check({p for _, _, p in sheet} <= HELP_COLOURS and all(
         abs(g - v * dpi / 96) <= 1.5 for g, v in zip(got, HELP_RED)),
-        "%d dpi: help sheet sharp, red border at %s x %g (found %s)" % (dpi, HELP_RED, dpi / 96, got))
+        "%d dpi: help sheet sharp, red border at %s x %g (found %s)"
+        % (dpi, HELP_RED, dpi / 96, got))
     run("/usr/bin/import", "-window", "root", "win32-help-%d.png" % dpi)
     probe.click("Command6")
 
@@ -491,12 +492,13 @@ def version_information(version):
         data = open(os.path.join(WIN32_BUILD, name), "rb").read()
         want = dict(DETAILS, FileVersion=version, ProductVersion=version,
                     FileDescription=description)
-        missing = [k for k, v in want.items() if not re.search(
-            k.encode("utf-16-le") + b"\0\0(\0\0)?" + re.escape(v.encode("utf-16-le")) + b"\0\0", data)]
+        missing = [k for k, v in want.items() if not re.search(k.encode("utf-16-le")
+                   + b"\0\0(\0\0)?" + re.escape(v.encode("utf-16-le")) + b"\0\0", data)]
         check(not missing, "%s: version information %s (missing: %s)" % (name, want, missing))
     manifest = open(os.path.join(WIN32_BUILD, "lowpass.exe"), "rb").read()
-    check(all(m in manifest for m in (b'level="asInvoker"', b"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",
-                                     b"PerMonitorV2")) and b"Common-Controls" not in manifest,
+    check(all(m in manifest for m in (b'level="asInvoker"', b"PerMonitorV2",
+                                     b"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"))
+          and b"Common-Controls" not in manifest,
           "manifest: asInvoker, Windows 10 and 11, per-monitor dpi aware, classic controls")
 
 
@@ -525,7 +527,8 @@ def just_for_me(prefix, version):
     setup_exe = os.path.join(WIN32_BUILD, "lowpass-%s-setup.exe" % version)
     check(run("wine", setup_exe, "/S", "/CurrentUser").returncode == 0, "setup /S /CurrentUser")
     new = files_under(drive) - before
-    folder = [f for f in new if re.fullmatch(r"users/\w+/AppData/Local/Programs/Low Pass Filter", f)]
+    folder = [f for f in new
+              if re.fullmatch(r"users/\w+/AppData/Local/Programs/Low Pass Filter", f)]
     user = folder[0].split("/AppData")[0] if folder else "?"
     shortcut = user + "/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/%s.lnk" % TITLE
     check({folder[0] + "/lowpass.exe", shortcut} <= new and all(f.startswith(user) for f in new),
