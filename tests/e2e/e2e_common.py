@@ -19,6 +19,15 @@ EXPECTED_TWO_POLES = ["0.102293222501161", "5.11538455661749E-02"]
 # its selected option, and hidden controls are passed over.
 TAB_WALK_THREE_POLES = ["Option2", "Command2", "Command1", "Text1", "Text2", "Text3", "HScroll1",
                         "Option3", "Command4", "Text4", "Text5", "Command5"]
+# What a screen reader calls each box and the scroll bar in each order.
+BOX_NAMES = {"two": {"Text5": "Enter frequency (Hz)", "HScroll1": "Select R1",
+                     "Text1": "R1 = R2 (Ohm)", "Text2": "C1 (uF)", "Text3": "C2 (uF)"},
+             "three": {"Text5": "Enter frequency (Hz)", "HScroll1": "Select R3",
+                       "Text1": "R3 = R4 = R5 (Ohm)", "Text2": "C3 (uF)", "Text3": "C4 (uF)",
+                       "Text4": "C5 (uF)"}}
+SCHEMATIC_NAMES = {"two": "Two-pole filter schematic", "three": "Three-pole filter schematic"}
+# Hidden when the window opens, beside those the table creates hidden.
+HIDDEN_AT_START = {"Picture1", "Command6", "Label4", "Label5", "Label6", "Text6"}
 TAB_WALK_TWO_POLES = ["Command2", "Option1", "Command1", "Text1", "Text2", "Text3", "HScroll1",
                       "Option3", "Command4", "Text5", "Command5"]
 

@@ -26,7 +26,8 @@ import zipfile
 
 WIN32_BUILD, SOURCE = sys.argv[1], sys.argv[2]
 sys.path.insert(0, os.path.join(SOURCE, "tests", "e2e"))
-from e2e_common import (EXPECTED_THREE_POLES, EXPECTED_TWO_POLES, TAB_WALK_THREE_POLES,  # noqa: E402
+from e2e_common import (BOX_NAMES, EXPECTED_THREE_POLES, EXPECTED_TWO_POLES,  # noqa: E402
+                        HIDDEN_AT_START, SCHEMATIC_NAMES, TAB_WALK_THREE_POLES,
                         TAB_WALK_TWO_POLES, check, failures,
                         give_up_after, self_check_expected, spawn, start_xvfb, stop_children)
 
@@ -41,22 +42,16 @@ FONT_PX = {96: {8.25: 11, 9.75: 13, 12: 16}, 120: {8.25: 14, 9.75: 16, 12: 20},
            144: {8.25: 17, 9.75: 20, 12: 24}, 192: {8.25: 22, 9.75: 26, 12: 32}}
 ROLES = {"PushButton": 43, "OptionButton": 45, "Frame": 20, "TextBox": 42, "ScrollBar": 3,
          "Label": 41, "MaskBox": 41, "Image": 40, "PictureBox": 40, "Label20": 8, "Picture1": 8}
-SCHEMATIC = {"two": ("Image1", "Two-pole filter schematic", 40, "Vin feeds resistor R1. "),
-             "three": ("Image2", "Three-pole filter schematic", 40, "Vin feeds resistor R3. ")}
+SCHEMATIC = {"two": ("Image1", SCHEMATIC_NAMES["two"], 40, "Vin feeds resistor R1. "),
+             "three": ("Image2", SCHEMATIC_NAMES["three"], 40, "Vin feeds resistor R3. ")}
 HELP_COLOURS = {(255, 0, 0), (0, 0, 0), (255, 255, 255), (0, 64, 128)}
 HELP_RED = (5, 5, 379, 207)  # the help sheet's red border: first, last column and row
 CLASSES = {"PushButton": "button", "Frame": "button", "OptionButton": "button",
            "TextBox": "edit", "ScrollBar": "scrollbar"}  # the rest: static
-HIDDEN_AT_START = {"Picture1", "Command6", "Label4", "Label5", "Label6", "Text6"}
 # On show in one order only, and what a screen reader is told each box is.
 SHOWN = {"two": {"Label4", "Label13", "Label5", "Label6", "Image1", "Text6"},
          "three": {"Label1", "Label14", "Label10", "Label11", "Label12", "Label18", "Text4",
                    "Image2", "Text7"}}
-NAMES = {"two": {"Text5": "Enter frequency (Hz)", "HScroll1": "Select R1",
-                 "Text1": "R1 = R2 (Ohm)", "Text2": "C1 (uF)", "Text3": "C2 (uF)"},
-         "three": {"Text5": "Enter frequency (Hz)", "HScroll1": "Select R3",
-                   "Text1": "R3 = R4 = R5 (Ohm)", "Text2": "C3 (uF)", "Text3": "C4 (uF)",
-                   "Text4": "C5 (uF)"}}
 ENV = {}
 
 
@@ -209,8 +204,8 @@ def pixel(x, y):
 def names_given(s, order, label):
     """What a screen reader reads through oleacc: the boxes' names, and the
     schematic on show by name, role and description."""
-    got = {box: s["controls"][box]["name"] for box in NAMES[order]}
-    check(got == NAMES[order], label + ": boxes named %s (found %s)" % (NAMES[order], got))
+    got = {box: s["controls"][box]["name"] for box in BOX_NAMES[order]}
+    check(got == BOX_NAMES[order], label + ": boxes named %s (found %s)" % (BOX_NAMES[order], got))
     image, *want = SCHEMATIC[order]
     c = s["controls"][image]
     got = [c["name"], c["role"], c["description"][:len(want[2])]]
