@@ -180,6 +180,9 @@ void Dump(HWND window, bool names) {
 }  // namespace
 
 int main() {
+    // Rectangles as the window has them: a probe unaware of the dpi would be
+    // told them scaled back to 96 dpi, as Windows (and Wine 10) do.
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     char line[1024];
     while (std::fgets(line, sizeof line, stdin)) {

@@ -467,6 +467,9 @@ def scale_test(prefix):
     for dpi in (120, 144, 192):
         run("wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t",
             "REG_DWORD", "/d", str(dpi), "/f")
+        # Wine 10 keeps the monitors' dpi in its running server: start anew.
+        run("wineserver", "-k")
+        run("wineserver", "-w")
         app, probe, _ = start(prefix, display, "C.UTF-8")
         check_layout(probe, probe.state(), dpi, "opened")
         help_sheet_scale(probe, dpi)
