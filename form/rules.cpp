@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace lpf {
@@ -107,6 +108,25 @@ std::optional<ControlId> ArrowNeighbour(ControlId option, Arrow arrow) {
         }
     }
     return best;
+}
+
+StandInFont StandIn(const DesignFont& font) {
+    struct FaceAtSize {
+        const char* face;
+        double points;
+        StandInFont standIn;
+    };
+    static constexpr FaceAtSize kFaces[] = {
+        {"MS Sans Serif", 8.25, {"Liberation Sans", 11}},
+        {"MS Sans Serif", 9.75, {"Liberation Sans", 12}},
+        {"Arial", 9.75, {"Liberation Sans", 13}},
+        {"Arial", 12, {"Liberation Sans", 16}},
+        {"Verdana", 9.75, {"DejaVu Sans", 13}},
+    };
+    const DesignFont& f = font.face ? font : kForm1.font;
+    for (const FaceAtSize& m : kFaces)
+        if (std::strcmp(m.face, f.face) == 0 && m.points == f.points) return m.standIn;
+    return {"Liberation Sans", static_cast<int>(f.points * 96 / 72 + 0.5)};
 }
 
 bool AnnouncesItself(ControlId id) {

@@ -34,6 +34,18 @@ std::span<const ControlId> TabOrder();
 Colour ForeColour(const ControlRow& row);
 Colour BackColour(const ControlRow& row);
 
+// The free face drawn where a design face is not installed, and its height
+// in pixels at 96 dpi, so that every caption fits its rectangle. Liberation
+// Sans has Arial's metrics, so Arial keeps its pixel size; DejaVu Sans shares
+// Verdana's wide proportions. MS Sans Serif is a bitmap face: at 9.75 pt it
+// draws its 10-point glyphs, whose line widths match Liberation Sans one
+// pixel smaller than the point size gives. No face: the window font's.
+struct StandInFont {
+    const char* family;
+    int pixels;
+};
+StandInFont StandIn(const DesignFont& font);
+
 // Within an option group the arrow keys move the selection to the nearest
 // option in their direction: one in line with this one first (nearest along
 // the arrow, then across it), else the nearest by distance. None where no

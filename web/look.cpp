@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "rules.h"
+
 namespace lpf::web {
 namespace {
 
@@ -32,25 +34,16 @@ const char* SystemColour(int index) {
     }
 }
 
-// Each face with its fallbacks, sized in pixels as the Linux window sizes
-// it: MS Sans Serif is a bitmap face narrower than its stand-ins, so those
-// are drawn one pixel smaller than its point size gives, and every caption
-// fits its rectangle.
-struct FaceMapping {
+// Each face with its fallbacks: the face itself where it is installed, else
+// the free face the form names for it, then the usual stand-ins.
+struct FaceFamilies {
     const char* designFace;
-    double points;
     const char* families;
-    int pixels;
 };
-constexpr const char* kSansSerif = "\"MS Sans Serif\", \"Liberation Sans\", Arial, sans-serif";
-constexpr const char* kArial = "Arial, \"Liberation Sans\", sans-serif";
-constexpr const char* kVerdana = "Verdana, \"DejaVu Sans\", sans-serif";
-constexpr FaceMapping kFaces[] = {
-    {"MS Sans Serif", 8.25, kSansSerif, 11},
-    {"MS Sans Serif", 9.75, kSansSerif, 12},
-    {"Arial", 9.75, kArial, 13},
-    {"Arial", 12, kArial, 16},
-    {"Verdana", 9.75, kVerdana, 13},
+constexpr FaceFamilies kFaces[] = {
+    {"MS Sans Serif", "\"MS Sans Serif\", \"Liberation Sans\", Arial, sans-serif"},
+    {"Arial", "Arial, \"Liberation Sans\", sans-serif"},
+    {"Verdana", "Verdana, \"DejaVu Sans\", sans-serif"},
 };
 
 }  // namespace
@@ -72,11 +65,11 @@ std::string CssColour(Colour colour) {
 
 std::string CssFont(const DesignFont& font) {
     const DesignFont& f = font.face ? font : kForm1.font;
-    for (const FaceMapping& m : kFaces)
-        if (std::strcmp(m.designFace, f.face) == 0 && m.points == f.points)
-            return std::string(f.bold ? "bold " : "") + std::to_string(m.pixels) + "px " +
-                   m.families;
-    return "medium sans-serif";
+    std::string families = "sans-serif";
+    for (const FaceFamilies& m : kFaces)
+        if (std::strcmp(m.designFace, f.face) == 0) families = m.families;
+    return std::string(f.bold ? "bold " : "") + std::to_string(StandIn(f).pixels) + "px " +
+           families;
 }
 
 }  // namespace lpf::web

@@ -4,28 +4,12 @@
 #include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
-#include <cstring>
 
 #include "control_table.h"
+#include "rules.h"
 
 namespace lpf {
 namespace {
-
-struct FaceMapping {
-    const char* designFace;
-    double points;
-    const char* freeFace;
-    int pixels;
-};
-// Liberation Sans has Arial's metrics, so Arial keeps its 96-dpi pixel size.
-// DejaVu Sans shares Verdana's wide proportions. MS Sans Serif is a bitmap
-// face: at 9.75 pt it draws its 10-point glyphs, whose line widths match
-// Liberation Sans one pixel smaller than the point size gives.
-constexpr FaceMapping kFaces[] = {
-    {"MS Sans Serif", 8.25, "Liberation Sans", 11}, {"MS Sans Serif", 9.75, "Liberation Sans", 12},
-    {"Arial", 9.75, "Liberation Sans", 13},         {"Arial", 12, "Liberation Sans", 16},
-    {"Verdana", 9.75, "DejaVu Sans", 13},
-};
 
 QPalette StandardPalette() {
     static const QPalette palette = [] {
@@ -48,15 +32,12 @@ void PrepareApplication(QApplication& app) {
 }
 
 QFont MappedFont(const DesignFont& design) {
-    if (!design.face) return MappedFont(kForm1.font);
+    const DesignFont& d = design.face ? design : kForm1.font;
+    const StandInFont standIn = StandIn(d);
     QFont font;
-    for (const FaceMapping& m : kFaces) {
-        if (std::strcmp(m.designFace, design.face) == 0 && m.points == design.points) {
-            font.setFamily(QString::fromLatin1(m.freeFace));
-            font.setPixelSize(m.pixels);
-        }
-    }
-    font.setBold(design.bold);
+    font.setFamily(QString::fromLatin1(standIn.family));
+    font.setPixelSize(standIn.pixels);
+    font.setBold(d.bold);
     return font;
 }
 
