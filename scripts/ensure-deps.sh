@@ -84,7 +84,7 @@ step() {
     echo "$what ..."
     printf '\n=== %s\n' "$what" >>"$log"
     if ! "$@" >>"$log" 2>&1 </dev/null; then
-        echo "Failed: $what. The last lines of $log:" >&2
+        echo "$what failed; the last lines of $log:" >&2
         tail -n 25 "$log" | sed 's/^/    /' >&2
         exit 1
     fi
@@ -105,7 +105,8 @@ if [ ${#missing[@]} -ne 0 ]; then
     # What apt would install: the missing packages and what they depend on.
     total="$(apt-get -s "${apt_opts[@]}" install --no-install-recommends "${missing[@]}" 2>>"$log" |
         grep -c '^Inst ' || true)"
-    step "Installing $total packages (${#missing[@]} missing from ${names[*]}, and what they need)" \
+    lists_named="$(IFS=,; echo "${names[*]}" | sed 's/,/, /g')"
+    step "Installing $total packages (${#missing[@]} named in $lists_named; $((total - ${#missing[@]})) they depend on)" \
         "${sudo_cmd[@]}" apt-get "${apt_opts[@]}" install -y --no-install-recommends "${missing[@]}"
 fi
 generate_locale() {

@@ -1,12 +1,19 @@
 #!/usr/bin/env bash
-# ./run.sh on a Linux without apt, as on Fedora, Arch or openSUSE: its PATH is
-# a folder of links to this machine's programs without Debian's package tools
-# (apt, apt-get, apt-cache, dpkg, dpkg-query), and the environment is a clean
-# login's. With a piece left out it names exactly what is missing, with the
-# package names of the other distributions, and builds nothing; with
-# everything there it builds and opens the window: on its own Xvfb without a
-# display, on the session's X display, and as a native Wayland client.
-#   without_apt_test.sh REPO XVFB WESTON
+# The set-up scripts, as a user meets them.
+#
+# With apt (here a stand-in that prints as much as the real one and installs
+# nothing): the installers' output goes to build/setup.log, the terminal shows
+# one line a step with the number of packages, and a failed step shows the
+# log's last lines and its path.
+#
+# Without apt, as on Fedora, Arch or openSUSE: the PATH is a folder of links
+# to this machine's programs without Debian's package tools (apt, apt-get,
+# apt-cache, dpkg, dpkg-query), and the environment is a clean login's. With
+# a piece left out ./run.sh names exactly what is missing, with the package
+# names of the other distributions, and builds nothing; with everything there
+# it builds and opens the window: on its own Xvfb without a display, on the
+# session's X display, and as a native Wayland client.
+#   setup_test.sh REPO XVFB WESTON
 set -uo pipefail
 repo="$1" xvfb="$2" weston="$3"
 title="Low Pass Filter - Butterworth"
@@ -61,6 +68,64 @@ wait_until() {
         sleep 0.1
     done
 }
+
+# --- With apt: quiet, one line a step ------------------------------------------
+
+# Debian's package tools as stand-ins: the packages in $MISSING are not
+# installed, each depends on two more, and the install fails when $FAIL says
+# so. Every call prints screens of what apt and dpkg would.
+fake_apt="$(path_without)"
+cat >"$fake_apt/dpkg-query" <<'EOF'
+#!/bin/bash
+case " $MISSING " in *" ${!#} "*) exit 1 ;; esac
+printf 'install ok installed'
+EOF
+cat >"$fake_apt/apt-cache" <<'EOF'
+#!/bin/bash
+printf '%s:\n  Installed: (none)\n  Candidate: 1.0\n' "${!#}"
+EOF
+cat >"$fake_apt/apt-get" <<'EOF'
+#!/bin/bash
+for ((i = 1; i <= 40; i++)); do echo "Get:$i http://deb.example/debian stable/main Packages [$i kB]"; done
+case " $* " in
+    *" update "*) exit 0 ;;
+    *" -s "*) for p in $MISSING; do echo "Inst $p"; echo "Inst lib$p-a"; echo "Inst lib$p-b"; done; exit 0 ;;
+esac
+for p in $MISSING; do echo "Selecting previously unselected package $p."; done
+[ "$FAIL" != install ] || { echo "E: Sub-process /usr/bin/dpkg returned an error code (1)"; exit 100; }
+EOF
+printf '#!/bin/bash\nexec "$@"\n' >"$fake_apt/sudo"
+chmod +x "$fake_apt"/{dpkg-query,apt-cache,apt-get,sudo}
+
+log="$repo/build/setup.log"
+# missing | FAIL | what the terminal shows, exactly
+apt_rows=(
+    "||"
+    "xvfb file||Updating the package lists ...
+Installing 6 packages (2 named in build, headless; 4 they depend on) ..."
+    "x11-utils|install|Updating the package lists ...
+Installing 3 packages (1 named in build, headless; 2 they depend on) ...
+Installing 3 packages (1 named in build, headless; 2 they depend on) failed; the last lines of $log:
+$(for ((i = 18; i <= 40; i++)); do echo "    Get:$i http://deb.example/debian stable/main Packages [$i kB]"; done)
+    Selecting previously unselected package x11-utils.
+    E: Sub-process /usr/bin/dpkg returned an error code (1)"
+)
+for row in "${apt_rows[@]}"; do
+    IFS='|' read -r missing failing _ <<<"$row"
+    expected="${row#*|*|}"
+    output="$(in_clean_env "$fake_apt" MISSING="$missing" FAIL="$failing" -- \
+        "$repo/scripts/ensure-deps.sh" build headless 2>&1)"
+    status=$?
+    [ "$status" -eq "$([ -n "$failing" ] && echo 1 || echo 0)" ] ||
+        fail "apt, ${missing:-nothing} missing: ensure-deps.sh exited with $status"
+    [ "$output" = "$expected" ] || fail "apt, ${missing:-nothing} missing: the terminal showed
+$output
+expected
+$expected"
+    # Both apt runs' screens went to the log instead.
+    [ -z "$missing" ] || [ "$(grep -c '^Get:' "$log")" -eq 80 ] ||
+        fail "apt, $missing missing: $log lacks the installers' output"
+done
 
 # --- Something missing: named, with the other distributions' packages -------
 
@@ -159,5 +224,5 @@ wait_until 240 "a Wayland window titled \"$title\"" grep -q "set_title(\"$title\
 kill -KILL -- "-$run_pid"
 grep -v '^\[' "$log"
 
-[ "$failed" -eq 0 ] && echo "run.sh without apt: all rows passed"
+[ "$failed" -eq 0 ] && echo "set-up: all rows passed"
 exit "$failed"
