@@ -68,12 +68,13 @@ std::span<const ControlId> TabOrder() {
 Colour ForeColour(const ControlRow& row) {
     const bool caption =
         row.kind == Kind::Label || row.kind == Kind::Frame || row.kind == Kind::OptionButton;
-    if (row.fore.source == Colour::Source::KindDefault && caption) return Sys(18);  // button text
+    if (row.fore.source == Colour::Source::KindDefault && caption)
+        return Sys(SystemColour::ButtonText);
     return row.fore;
 }
 
 Colour BackColour(const ControlRow& row) {
-    if (row.kind == Kind::MaskBox) return Sys(5);  // window background
+    if (row.kind == Kind::MaskBox) return Sys(SystemColour::Window);
     return row.back;
 }
 

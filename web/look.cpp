@@ -8,30 +8,25 @@
 namespace lpf::web {
 namespace {
 
-// The desktop scheme's numbered colours as CSS system colours, which follow
-// the user's scheme (a dark or high-contrast one too). CSS keeps its old name
-// for the scroll bar only as another name for Canvas, the page's white; the
+// The desktop scheme's colours as CSS system colours, which follow the
+// user's scheme (a dark or high-contrast one too). CSS keeps its old name for
+// the scroll bar only as another name for Canvas, the page's white; the
 // scroll bar's grey, which fills most of the window, is the button face's in
 // the usual schemes, so it is taken from there.
-const char* SystemColour(int index) {
-    switch (index) {
-        case 0:
-            return "ButtonFace";  // scroll bar
-        case 5:
-            return "Canvas";  // window background
-        case 8:
-            return "CanvasText";  // window text
-        case 9:
-            return "CaptionText";  // active title-bar text
-        case 13:
-            return "Highlight";
-        case 15:
+const char* CssSystemColour(SystemColour colour) {
+    switch (colour) {
+        case SystemColour::ScrollBar:
             return "ButtonFace";
-        case 18:
+        case SystemColour::Window:
+            return "Canvas";
+        case SystemColour::ActiveCaptionText:
+            return "CaptionText";
+        case SystemColour::Highlight:
+            return "Highlight";
+        case SystemColour::ButtonText:
             return "ButtonText";
-        default:
-            return "";
     }
+    return "";
 }
 
 // Each face with its fallbacks: the face itself where it is installed, else
@@ -54,13 +49,13 @@ std::string CssColour(Colour colour) {
             return {};
         case Colour::Source::Rgb: {
             char text[8];
-            std::snprintf(text, sizeof text, "#%06x", colour.value & 0xFFFFFF);
+            std::snprintf(text, sizeof text, "#%06x", colour.rgb & 0xFFFFFF);
             return text;
         }
         case Colour::Source::System:
             break;
     }
-    return SystemColour(colour.value);
+    return CssSystemColour(colour.system);
 }
 
 std::string CssFont(const DesignFont& font) {

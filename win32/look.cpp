@@ -50,7 +50,7 @@ COLORREF ColourRef(Colour colour) {
         case Colour::Source::Rgb:
             return RGB(colour.Red(), colour.Green(), colour.Blue());
         case Colour::Source::System:
-            return GetSysColor(colour.value);
+            return GetSysColor(static_cast<int>(colour.system));
         case Colour::Source::KindDefault:
             break;
     }

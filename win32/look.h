@@ -2,7 +2,7 @@
 // How the design's geometry, fonts and colours appear on a Windows desktop at
 // the window's own dots per inch: twips and 96-dpi pixels scaled as MulDiv
 // rounds, fonts asked for by name at that dpi's pixel height, system colours
-// read by their numbers.
+// read by the scheme's numbers for them.
 
 #include <windows.h>
 
