@@ -72,8 +72,10 @@ constexpr const char* PictureFile(Picture picture) {
 enum class SystemColour : unsigned char {
     ScrollBar = 0,
     Window = 5,
+    WindowText = 8,
     ActiveCaptionText = 9,
     Highlight = 13,
+    ButtonFace = 15,
     ButtonText = 18,
 };
 

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <limits>
 
+#include "high_contrast.h"
+
 namespace lpf {
 namespace {
 
@@ -74,7 +76,7 @@ Colour ForeColour(const ControlRow& row) {
 }
 
 Colour BackColour(const ControlRow& row) {
-    if (row.kind == Kind::MaskBox) return Sys(SystemColour::Window);
+    if (row.kind == Kind::MaskBox) return PictureGround;
     return row.back;
 }
 

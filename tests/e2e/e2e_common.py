@@ -3,6 +3,7 @@ worked out here independently of the program, and the processes of a test
 (a private Xvfb, children that end with the test)."""
 import ctypes
 import os
+from collections import Counter
 import signal
 import subprocess
 import sys
@@ -56,6 +57,37 @@ def self_check_expected():
     two = [microfarad_text(capacitance(c, 1100, 2000.0)) for c in (1.414, 0.7071)]
     if three != EXPECTED_THREE_POLES or two != EXPECTED_TWO_POLES:
         sys.exit("expected texts disagree with their derivation: %s %s" % (three, two))
+
+
+# --- contrast, as read from the screen ----------------------------------------
+
+def contrast(a, b):
+    """The contrast of two sRGB colours by their relative luminance, 1 to 21."""
+    def luminance(c):
+        lin = [v / 12.92 if v <= 0.04045 else ((v + 0.055) / 1.055) ** 2.4
+               for v in (x / 255 for x in c)]
+        return 0.2126 * lin[0] + 0.7152 * lin[1] + 0.0722 * lin[2]
+    high, low = sorted((luminance(a), luminance(b)), reverse=True)
+    return (high + 0.05) / (low + 0.05)
+
+
+def caption_contrast(pixels):
+    """A caption's pixels: its ground is their commonest colour, its text the
+    commonest of the others (none: the text is lost, a contrast of 1)."""
+    counts = [c for c, _ in Counter(pixels).most_common(2)]
+    return contrast(counts[0], counts[-1]), counts[0], counts[-1]
+
+
+# Captions, and the text in boxes, on their ground (the minimum that
+# low-vision guidance asks of text).
+MIN_CONTRAST = 4.5
+
+
+def self_check_contrast():
+    got = [round(contrast(*pair), 2) for pair in (((0, 0, 128), (0, 0, 0)), ((192, 0, 0), (0, 0, 0)),
+                                                   ((255, 0, 0), (0, 0, 0)), ((255,) * 3, (0,) * 3))]
+    if got != [1.31, 3.24, 5.25, 21.0]:
+        sys.exit("contrast disagrees with its worked examples: %s" % got)
 
 
 # --- checks ------------------------------------------------------------------

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "control_table.h"
+#include "high_contrast.h"
 #include "rules.h"
 
 namespace {
@@ -302,6 +303,71 @@ TEST(FormRules, TheRefreshPromptAndTheHelpSheetAnnounceThemselves) {
     for (const lpf::ControlRow& row : lpf::ControlTable())
         if (lpf::AnnouncesItself(row.id)) announced.push_back(row.id);
     EXPECT_EQ(announced, (std::vector<ControlId>{Picture1, Label20}));
+}
+
+// Off, every colour is the design's; on, no colour fixed by value is left,
+// whichever control has it, on either layer, including the ones handlers set.
+TEST(FormRules, HighContrastLeavesNoFixedColour) {
+    using lpf::Layer, lpf::Scheme;
+    for (const lpf::ControlRow& row : lpf::ControlTable()) {
+        SCOPED_TRACE(row.name);
+        for (auto [layer, colour] : {std::pair{Layer::Fore, lpf::ForeColour(row)},
+                                     std::pair{Layer::Back, lpf::BackColour(row)}}) {
+            EXPECT_EQ(lpf::InScheme(row.id, layer, colour, Scheme::Design), colour);
+            EXPECT_NE(lpf::InScheme(row.id, layer, colour, Scheme::HighContrast).source,
+                      lpf::Colour::Source::Rgb);
+        }
+    }
+}
+
+TEST(FormRules, HighContrastGivesEachColourItsRole) {
+    using enum lpf::SystemColour;
+    using lpf::Layer, lpf::Rgb, lpf::Sys;
+    struct Case {
+        ControlId id;
+        Layer layer;
+        lpf::Colour designed, shown;
+    };
+    const Case kRoles[] = {
+        {Label3, Layer::Fore, Rgb(0, 0, 128), Sys(Highlight)},
+        {Label3, Layer::Fore, Rgb(192, 0, 0), Sys(Highlight)},
+        {Label20, Layer::Fore, Rgb(255, 0, 0), Sys(Highlight)},
+        {Frame1, Layer::Fore, Rgb(0, 0, 128), Sys(ButtonText)},
+        {Label13, Layer::Fore, Rgb(192, 0, 0), Sys(ButtonText)},
+        {Label14, Layer::Fore, Rgb(0, 0, 128), Sys(ButtonText)},
+        {Command1, Layer::Back, Rgb(0, 192, 0), Sys(ButtonFace)},
+        {Command2, Layer::Back, Rgb(255, 0, 0), Sys(ButtonFace)},
+        {Command6, Layer::Back, Rgb(128, 128, 255), Sys(ButtonFace)},
+        {Label8, Layer::Back, Rgb(0, 0, 128), Sys(WindowText)},
+        {Picture1, Layer::Back, Rgb(255, 255, 255), Sys(Window)},
+        {Text7, Layer::Back, Rgb(255, 255, 255), Sys(Window)},
+        // Colours of the scheme already follow it.
+        {Label19, Layer::Fore, Sys(Highlight), Sys(Highlight)},
+        {Label2, Layer::Back, Sys(ActiveCaptionText), Sys(ActiveCaptionText)},
+    };
+    for (const Case& c : kRoles) {
+        SCOPED_TRACE(Name(c.id));
+        EXPECT_EQ(lpf::InScheme(c.id, c.layer, c.designed, lpf::Scheme::HighContrast), c.shown);
+    }
+}
+
+// A mask shows exactly the white its schematic is drawn on, so it is never
+// seen; in high contrast both become the window colour.
+TEST(FormRules, PicturesFollowTheSchemeAndMasksShowTheirGround) {
+    using enum lpf::SystemColour;
+    using lpf::Rgb, lpf::Sys, lpf::Scheme;
+    const std::pair<lpf::Colour, lpf::Colour> kInks[] = {
+        {Rgb(255, 255, 255), Sys(Window)},
+        {Rgb(0, 0, 0), Sys(WindowText)},
+        {Rgb(255, 0, 0), Sys(Highlight)},
+        {Rgb(0, 64, 128), Sys(WindowText)},
+    };
+    for (auto [pixel, shown] : kInks) {
+        EXPECT_EQ(lpf::PictureInk(pixel, Scheme::Design), pixel);
+        EXPECT_EQ(lpf::PictureInk(pixel, Scheme::HighContrast), shown);
+    }
+    for (ControlId mask : {Text6, Text7})
+        EXPECT_EQ(lpf::BackColour(lpf::Row(mask)), Rgb(255, 255, 255));
 }
 
 TEST(FormRules, CallsOutsideTheContractAreCaughtAndNotPassedOn) {

@@ -27,9 +27,10 @@ import zipfile
 WIN32_BUILD, SOURCE = sys.argv[1], sys.argv[2]
 sys.path.insert(0, os.path.join(SOURCE, "tests", "e2e"))
 from e2e_common import (BOX_NAMES, EXPECTED_THREE_POLES, EXPECTED_TWO_POLES,  # noqa: E402
-                        HIDDEN_AT_START, SCHEMATIC_NAMES, TAB_WALK_THREE_POLES,
-                        TAB_WALK_TWO_POLES, check, failures,
-                        give_up_after, self_check_expected, spawn, start_xvfb, stop_children)
+                        HIDDEN_AT_START, MIN_CONTRAST, SCHEMATIC_NAMES, TAB_WALK_THREE_POLES,
+                        TAB_WALK_TWO_POLES, caption_contrast, check, failures, give_up_after,
+                        self_check_contrast, self_check_expected, spawn, start_xvfb,
+                        stop_children)
 
 TEMPLATE = os.path.abspath("wine-template")
 TITLE = "Low Pass Filter - Butterworth"
@@ -53,6 +54,16 @@ SHOWN = {"two": {"Label4", "Label13", "Label5", "Label6", "Image1", "Text6"},
          "three": {"Label1", "Label14", "Label10", "Label11", "Label12", "Label18", "Text4",
                    "Image2", "Text7"}}
 ENV = {}
+# A high-contrast black scheme by desktop colour number, RRGGBB.
+BLACK_SCHEME = {0: "000000", 5: "000000", 14: "000000", 15: "000000", 8: "FFFFFF", 9: "FFFFFF",
+                18: "FFFFFF", 20: "FFFFFF", 13: "1AEBFF", 16: "808080"}
+# Each mask and the schematic it lies on.
+MASKED = {"Text6": "Image1", "Text7": "Image2"}
+# Where each kind's caption is drawn within its rectangle (96-dpi pixels
+# in from the left, top, right, bottom): beside an option's circle, on a
+# frame's top edge, inside a button's edges and focus rectangle.
+CAPTION_INSET = {"Label": (0, 0, 0, 0), "OptionButton": (16, 0, 0, 0), "TextBox": (3, 3, 3, 3),
+                 "PushButton": (5, 5, 5, 5), "Frame": (10, 0, None, None)}
 
 
 def read_table():
@@ -370,6 +381,97 @@ def colours_follow(probe):
         "a new desktop colour: window and label backgrounds repainted in it")
 
 
+def scheme_colour(number):
+    return tuple(bytes.fromhex(BLACK_SCHEME[number]))
+
+
+def readable(probe, label):
+    """Every caption on show at MIN_CONTRAST or more against its ground on the
+    screen; each mask exactly its picture's ground; the pictures on show in
+    the scheme's window and window-text colours (and highlight on the help
+    sheet)."""
+    c = probe.state()["controls"]
+    low = {}
+    for r in ROWS:
+        inset = CAPTION_INSET.get(r["kind"])
+        if not c[r["name"]]["visible"] or not c[r["name"]]["text"].strip() or inset is None:
+            continue
+        x, y, w, h = r["rect"]
+        if inset[2] is None:  # a frame: the first letters of its caption
+            area = (x + inset[0], y, 40, FONT_PX[96][r["points"]])
+        else:
+            area = (x + inset[0], y + inset[1], w - inset[0] - inset[2], h - inset[1] - inset[3])
+        ratio, ground, ink = caption_contrast(pixels(*area))
+        if ratio < MIN_CONTRAST:
+            low[r["name"]] = "%.1f:1, %s on %s" % (ratio, ink, ground)
+    check(not low, "%s: every caption at %s:1 or more (found %s)" % (label, MIN_CONTRAST, low))
+    on_top = ["Picture1"] if c["Picture1"]["visible"] else ["Image1", "Image2", *MASKED]
+    for name, numbers in {"Image1": {5, 8}, "Image2": {5, 8}, "Picture1": {5, 8, 13}}.items():
+        if c[name]["visible"] and name in on_top:
+            x, y, w, h = ROW[name]["rect"]
+            if name == "Picture1":  # left of Close, which lies over it
+                w = ROW["Command6"]["rect"][0] - x
+            got = set(pixels(x, y, w, h))
+            want = {scheme_colour(n) for n in numbers}
+            check(got == want, "%s: %s in desktop colours %s (found %s)" % (label, name, want, got))
+    for mask, picture in MASKED.items():
+        if c[mask]["visible"] and mask in on_top:
+            ground = caption_contrast(pixels(*ROW[picture]["rect"]))[1]
+            got = set(pixels(*ROW[mask]["rect"]))
+            check(got == {ground}, "%s: %s shows only %s's ground %s (found %s)" % (
+                label, mask, picture, ground, got))
+
+
+def tab_to(probe, name):
+    for _ in TAB_WALK_THREE_POLES:
+        if probe.state()["focus"] == name:
+            return
+        press(probe, "Tab", focus)
+
+
+def high_contrast(probe):
+    """The black scheme with high contrast on, then off again: in it every
+    caption readable, no mask seen, the digits the same; after it the window
+    as before, pixel for pixel."""
+    probe.click("Command4")
+    probe.set_text("Text5", "2000")
+    probe.click("Option8")
+    right_arrow()
+    poll(lambda: probe.texts("Text1") == ["1100"])
+    probe.click("Command1")
+    tab_to(probe, "Option8")  # where no caret blinks
+    probe.ask("contrast 0")  # a setting changed, high contrast still off: all drawn again
+    time.sleep(0.5)
+    before = pixels(0, 0, *CLIENT[2:])
+    probe.ask("contrast 1")
+    for number, colour in BLACK_SCHEME.items():
+        probe.ask("syscolor %d %s" % (number, colour[4:] + colour[2:4] + colour[:2]))
+    check(poll(lambda: pixel(*ROW["Label7"]["rect"][:2]) == scheme_colour(8)),
+          "high contrast on: the edge bars in window text")
+    run("/usr/bin/import", "-window", "root", "win32-high-contrast.png")
+    readable(probe, "high contrast, three poles")
+    probe.click("Command1")
+    got = probe.texts("Text2", "Text3", "Text4")
+    check(got == EXPECTED_THREE_POLES, "high contrast: three-pole digits (found %s)" % got)
+    probe.click("Option1")
+    probe.click("Command1")
+    readable(probe, "high contrast, two poles")
+    got = probe.texts("Text2", "Text3")
+    check(got == EXPECTED_TWO_POLES, "high contrast: two-pole digits (found %s)" % got)
+    probe.click("Command5")
+    readable(probe, "high contrast, help sheet")
+    run("/usr/bin/import", "-window", "root", "win32-high-contrast-help.png")
+    probe.click("Command6")
+    probe.click("Option2")
+    probe.click("Command1")
+    tab_to(probe, "Option8")
+    probe.ask("contrast 0")
+    poll(lambda: pixels(0, 0, *CLIENT[2:]) == before)
+    after = pixels(0, 0, *CLIENT[2:])
+    differing = [(i % CLIENT[2], i // CLIENT[2], a, b) for i, (a, b) in enumerate(zip(before, after)) if a != b]
+    check(not differing, "high contrast off again: %d pixels differ from before %s" % (len(differing), differing[:10]))
+
+
 def help_and_close(probe):
     probe.click("Command5")
     c = probe.state()["controls"]
@@ -419,6 +521,7 @@ def window_test(prefix):
     help_and_close(probe)
     scroll_bar(probe)
     focus_returns(probe)
+    high_contrast(probe)
     colours_follow(probe)
     check_layout(probe, probe.state(), 96, "as opened")
     probe.ask("dpi 144")
@@ -589,6 +692,7 @@ def installer_test(prefix):
 
 def main():
     self_check_expected()
+    self_check_contrast()
     give_up_after(110)
     mode = sys.argv[3]
     if mode == "prefix":
