@@ -1,11 +1,17 @@
 #include "look.h"
 
+#include <emscripten/val.h>
+
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
 #include "rules.h"
 
 namespace lpf::web {
+
+using emscripten::val;
+
 namespace {
 
 // The desktop scheme's colours as CSS system colours, which follow the
@@ -19,10 +25,14 @@ const char* CssSystemColour(SystemColour colour) {
             return "ButtonFace";
         case SystemColour::Window:
             return "Canvas";
+        case SystemColour::WindowText:
+            return "CanvasText";
         case SystemColour::ActiveCaptionText:
             return "CaptionText";
         case SystemColour::Highlight:
             return "Highlight";
+        case SystemColour::ButtonFace:
+            return "ButtonFace";
         case SystemColour::ButtonText:
             return "ButtonText";
     }
@@ -56,6 +66,31 @@ std::string CssColour(Colour colour) {
             break;
     }
     return CssSystemColour(colour.system);
+}
+
+int ResolvedRgb(const std::string& colour) {
+    // An element of its own that the browser leaves its colour as given.
+    static val probe = [] {
+        val element = val::global("document").call<val>("createElement", val("span"));
+        element.set("hidden", true);
+        element["style"].set("forcedColorAdjust", "none");
+        val::global("document")["body"].call<void>("append", element);
+        return element;
+    }();
+    probe["style"].set("color", colour);
+    const std::string computed =
+        val::global("window").call<val>("getComputedStyle", probe)["color"].as<std::string>();
+    double rgba[4] = {0, 0, 0, 1};
+    std::sscanf(computed.c_str(), "%*[^(](%lf, %lf, %lf, %lf", &rgba[0], &rgba[1], &rgba[2],
+                &rgba[3]);
+    // A translucent system colour (a highlight) as it shows on the canvas.
+    const int ground = rgba[3] < 1 ? ResolvedRgb("Canvas") : 0;
+    int rgb = 0;
+    for (int k = 0; k < 3; ++k) {
+        const double under = ground >> (16 - 8 * k) & 0xFF;
+        rgb = rgb << 8 | static_cast<int>(std::lround(rgba[3] * rgba[k] + (1 - rgba[3]) * under));
+    }
+    return rgb;
 }
 
 std::string CssFont(const DesignFont& font) {

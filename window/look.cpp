@@ -57,10 +57,14 @@ QColor Resolve(const Colour& colour) {
             return p.color(QPalette::Window);
         case SystemColour::Window:
             return p.color(QPalette::Base);
+        case SystemColour::WindowText:
+            return p.color(QPalette::Text);
         case SystemColour::ActiveCaptionText:
             return p.color(QPalette::HighlightedText);
         case SystemColour::Highlight:
             return p.color(QPalette::Highlight);
+        case SystemColour::ButtonFace:
+            return p.color(QPalette::Button);
         case SystemColour::ButtonText:
             return p.color(QPalette::ButtonText);
     }

@@ -73,9 +73,13 @@ def contrast(a, b):
 
 def caption_contrast(pixels):
     """A caption's pixels: its ground is their commonest colour, its text the
-    commonest of the others (none: the text is lost, a contrast of 1)."""
-    counts = [c for c, _ in Counter(pixels).most_common(2)]
-    return contrast(counts[0], counts[-1]), counts[0], counts[-1]
+    colour farthest from it, which smoothed edges only approach (a colour
+    seen once is a stray pixel; none at all: the text is lost, 1:1)."""
+    counts = Counter(pixels)
+    ground = counts.most_common(1)[0][0]
+    ink = max((c for c, n in counts.items() if n > 1 or c == ground),
+              key=lambda c: contrast(c, ground))
+    return contrast(ink, ground), ground, ink
 
 
 # Captions, and the text in boxes, on their ground (the minimum that
