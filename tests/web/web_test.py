@@ -243,8 +243,10 @@ def readable(p, label):
             x, y, w, h = p.js(AREA_JS, name)
             if name == "Picture1":  # left of Close, which lies over it
                 w = p.js(AREA_JS, "Command6")[0] - x
-            got = set(p.area(screen, x, y, w, h))
-            check(got == want, "%s: %s in the forced palette %s (found %s)" % (label, name, want, got))
+            shown = p.area(screen, x, y, w, h)
+            got = (caption_contrast(shown)[1], set(shown))
+            check(got == (canvas, want), "%s: %s on Canvas %s, in the forced palette %s (found %s)" % (
+                label, name, canvas, want, got))
     for mask, picture in (("Text6", "Image1"), ("Text7", "Image2")):
         if s[mask]["shown"] and mask in on_top:
             ground = caption_contrast(p.area(screen, *p.js(AREA_JS, picture)))[1]

@@ -411,9 +411,11 @@ def readable(probe, label):
             x, y, w, h = ROW[name]["rect"]
             if name == "Picture1":  # left of Close, which lies over it
                 w = ROW["Command6"]["rect"][0] - x
-            got = set(pixels(x, y, w, h))
-            want = {scheme_colour(n) for n in numbers}
-            check(got == want, "%s: %s in desktop colours %s (found %s)" % (label, name, want, got))
+            shown = pixels(x, y, w, h)
+            got = (caption_contrast(shown)[1], set(shown))
+            want = (scheme_colour(5), {scheme_colour(n) for n in numbers})
+            check(got == want, "%s: %s on the window colour, in desktop colours %s (found %s)" % (
+                label, name, want, got))
     for mask, picture in MASKED.items():
         if c[mask]["visible"] and mask in on_top:
             ground = caption_contrast(pixels(*ROW[picture]["rect"]))[1]
