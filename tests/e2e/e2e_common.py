@@ -85,6 +85,30 @@ def caption_contrast(pixels):
 # Captions, and the text in boxes, on their ground (the minimum that
 # low-vision guidance asks of text).
 MIN_CONTRAST = 4.5
+# Each mask and the schematic it lies on.
+MASKED = {"Text6": "Image1", "Text7": "Image2"}
+
+
+def check_high_contrast(label, captions, shown, pixels_of, window, text, highlight):
+    """In a high-contrast scheme: each caption's pixels (name: pixels) at
+    MIN_CONTRAST or more; the pictures on top (the help sheet, else the
+    schematics on show) on the window colour, in it and text (the sheet also
+    in highlight) and nothing else; each mask on show exactly its
+    schematic's ground."""
+    low = {n: "%.1f:1, %s on %s" % c for n, c in
+           ((n, caption_contrast(p)) for n, p in captions.items()) if c[0] < MIN_CONTRAST}
+    check(not low, "%s: every caption at %s:1 or more (found %s)" % (label, MIN_CONTRAST, low))
+    help_open = "Picture1" in shown
+    for name in ["Picture1"] if help_open else sorted({"Image1", "Image2"} & shown):
+        seen = pixels_of(name)
+        want = (window, {window, text} | ({highlight} if help_open else set()))
+        got = (caption_contrast(seen)[1], set(seen))
+        check(got == want, "%s: %s on the window colour in %s (found %s)" % (label, name, want, got))
+    for mask, picture in MASKED.items():
+        if mask in shown and not help_open:
+            ground, got = caption_contrast(pixels_of(picture))[1], set(pixels_of(mask))
+            check(got == {ground}, "%s: %s only %s's ground %s (found %s)" % (
+                label, mask, picture, ground, got))
 
 
 def self_check_contrast():

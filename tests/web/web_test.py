@@ -23,8 +23,8 @@ WEB_BUILD, SOURCE, MODE = sys.argv[1:4]
 PAGE = "file://" + os.path.join(os.path.abspath(WEB_BUILD), "lowpass.html")
 sys.path.insert(0, os.path.join(SOURCE, "tests", "e2e"))
 from e2e_common import (BOX_NAMES, EXPECTED_THREE_POLES, EXPECTED_TWO_POLES,  # noqa: E402
-                        HIDDEN_AT_START, MIN_CONTRAST, SCHEMATIC_NAMES, TAB_WALK_THREE_POLES,
-                        caption_contrast, check, failures, give_up_after, self_check_contrast,
+                        HIDDEN_AT_START, SCHEMATIC_NAMES, TAB_WALK_THREE_POLES, check,
+                        check_high_contrast, failures, give_up_after, self_check_contrast,
                         self_check_expected, spawn, stop_children)
 
 # Each control's rectangle in CSS pixels within the client area, read off the
@@ -61,19 +61,19 @@ PIXELS_JS = """const i = document.querySelector('#' + arguments[0] + ' img');
   const d = g.getImageData(0, 0, c.width, c.height).data;
   for (let k = 0; k < d.length; k += 8192) s += String.fromCharCode(...d.subarray(k, k + 8192));
   return btoa(s);"""
-# Where each caption is drawn, as page coordinates: a frame's legend, an
-# option's words beside its circle, the inside of a button's or box's edges.
-CAPTIONS_JS = """const inside = (b, l, t, r, d) => [b.x + l, b.y + t, b.width - l - r, b.height - t - d];
-  return [...document.querySelectorAll('#Form1 [data-control]')].filter(e => e.checkVisibility()
-    && (e.querySelector('legend, input[type=radio]') ? e.textContent : e.value ?? e.textContent).trim()
-    && !e.matches('.mask')).map(e => {
-    const legend = e.querySelector('legend'), radio = e.querySelector('input[type=radio]');
-    if (legend) return [e.id, inside(legend.getBoundingClientRect(), 0, 0, 0, 0)];
-    const b = e.getBoundingClientRect();
-    if (radio) { const r = radio.getBoundingClientRect(); return [e.id, [r.right, b.y, b.right - r.right, b.height]]; }
-    const edge = e.matches('button, input') ? 3 : 0;
-    return [e.id, inside(b, edge, edge, edge, edge)]; });"""
-AREA_JS = "const b = document.getElementById(arguments[0]).getBoundingClientRect(); return [b.x, b.y, b.width, b.height];"
+# Where each caption is drawn, as page coordinates (a frame's legend, an
+# option's words beside its circle, the inside of a button's or box's
+# edges), and every control's box.
+CAPTIONS_JS = """const box = e => { const b = e.getBoundingClientRect(); return [b.x, b.y, b.width, b.height]; };
+  const all = [...document.querySelectorAll('#Form1 [data-control]')];
+  return [all.filter(e => e.checkVisibility() && !e.matches('.mask')
+      && (e.matches('input') ? e.value : e.textContent).trim())
+    .map(e => { const legend = e.querySelector(':scope > legend');
+      const radio = e.querySelector(':scope > input[type=radio]');
+      const [x, y, w, h] = box(legend || e), r = radio && radio.getBoundingClientRect();
+      const edge = e.matches('button, input') ? 3 : 0;
+      return [e.id, r ? [r.right, y, x + w - r.right, h] : [x + edge, y + edge, w - 2 * edge, h - 2 * edge]]; }),
+    Object.fromEntries(all.map(e => [e.id, box(e)]))];"""
 SYSTEM_RGB_JS = r"""const s = document.createElement('span'); s.style.forcedColorAdjust = 'none';
   document.body.append(s); const got = arguments[0].map(c => { s.style.color = c;
   const v = getComputedStyle(s).color.match(/[\d.]+/g).map(Number); return v.concat([1]).slice(0, 4); });
@@ -184,7 +184,8 @@ def chromium_test(p):
     p.names_read("three")
 
     typical_request(p)
-    forced_colours(p, "forced colours, three poles", FORCED_BLACK, lambda: designs_in_black(p))
+    forced_colours(p, "forced colours of a black scheme, both orders", FORCED_BLACK,
+                   lambda: designs_in_black(p))
     p.type_into("Text5", "abc")
     p.click("#Command1")
     check(p.texts("Text2", "Text3", "Text4") == [""] * 3, "a frequency of letters: empty results")
@@ -222,37 +223,17 @@ def chromium_test(p):
 
 
 def readable(p, label):
-    """Every caption at MIN_CONTRAST or more on its ground on the screen; each
-    mask exactly its schematic's ground; the pictures in the forced palette."""
+    """The page under forced colours, as check_high_contrast reads it."""
     screen = p.screen()
-    low = {}
-    for name, area in p.js(CAPTIONS_JS):
-        ratio, ground, ink = caption_contrast(p.area(screen, *area))
-        if ratio < MIN_CONTRAST:
-            low[name] = "%.1f:1, %s on %s" % (ratio, ink, ground)
-    check(not low, "%s: every caption at %s:1 or more (found %s)" % (label, MIN_CONTRAST, low))
-    canvas, text, (*hue, alpha) = p.js(SYSTEM_RGB_JS, ["Canvas", "CanvasText", "Highlight"])
-    canvas, text = tuple(canvas[:3]), tuple(text[:3])
+    captions, boxes = p.js(CAPTIONS_JS)
+    window, text, (*hue, alpha) = p.js(SYSTEM_RGB_JS, ["Canvas", "CanvasText", "Highlight"])
     # The forced highlight may be translucent: as drawn on the ground.
-    highlight = tuple(round(alpha * h + (1 - alpha) * c) for h, c in zip(hue, canvas))
-    s = p.js(STATE)
-    on_top = ["Picture1"] if s["Picture1"]["shown"] else ["Image1", "Image2", "Text6", "Text7"]
-    for name, want in (("Image1", {canvas, text}), ("Image2", {canvas, text}),
-                       ("Picture1", {canvas, text, highlight})):
-        if s[name]["shown"] and name in on_top:
-            x, y, w, h = p.js(AREA_JS, name)
-            if name == "Picture1":  # left of Close, which lies over it
-                w = p.js(AREA_JS, "Command6")[0] - x
-            shown = p.area(screen, x, y, w, h)
-            got = (caption_contrast(shown)[1], set(shown))
-            check(got == (canvas, want), "%s: %s on Canvas %s, in the forced palette %s (found %s)" % (
-                label, name, canvas, want, got))
-    for mask, picture in (("Text6", "Image1"), ("Text7", "Image2")):
-        if s[mask]["shown"] and mask in on_top:
-            ground = caption_contrast(p.area(screen, *p.js(AREA_JS, picture)))[1]
-            got = set(p.area(screen, *p.js(AREA_JS, mask)))
-            check(got == {ground}, "%s: %s shows only %s's ground %s (found %s)" % (
-                label, mask, picture, ground, got))
+    highlight = tuple(round(alpha * h + (1 - alpha) * c) for h, c in zip(hue, window))
+    boxes["Picture1"][2] = boxes["Command6"][0] - boxes["Picture1"][0]  # left of Close, over it
+    check_high_contrast(label, {n: p.area(screen, *a) for n, a in captions},
+                        {n for n, v in p.js(STATE).items() if v["shown"]},
+                        lambda n: p.area(screen, *boxes[n]), tuple(window[:3]), tuple(text[:3]),
+                        highlight)
 
 
 def forced_colours(p, label, features, *then):
@@ -270,17 +251,15 @@ def forced_colours(p, label, features, *then):
 
 
 def designs_in_black(p):
-    """The black palette: a design's digits unchanged in both orders, the
-    help sheet in the palette; the window left as it was found."""
+    """The digits of both orders, the help sheet; the window left as found."""
     p.d.save_screenshot("web-forced-colours.png")
-    p.click("#Command1")
-    got = p.texts("Text2", "Text3", "Text4")
-    check(got == EXPECTED_THREE_POLES, "forced colours: three-pole digits (found %s)" % got)
-    p.click("#Option1 input")
-    p.click("#Command1")
-    readable(p, "forced colours, two poles")
-    got = p.texts("Text2", "Text3")
-    check(got == EXPECTED_TWO_POLES, "forced colours: two-pole digits (found %s)" % got)
+    for order, poles, results in (("Option2", "three", EXPECTED_THREE_POLES),
+                                  ("Option1", "two", EXPECTED_TWO_POLES)):
+        p.click("#%s input" % order)
+        p.click("#Command1")
+        readable(p, "forced colours, %s poles" % poles)
+        got = p.texts(*["Text2", "Text3", "Text4"][:len(results)])
+        check(got == results, "forced colours, %s poles: digits (found %s)" % (poles, got))
     p.click("#Command5")
     readable(p, "forced colours, help sheet")
     p.d.save_screenshot("web-forced-colours-help.png")
