@@ -11,7 +11,6 @@
 
 #include <array>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 namespace {
@@ -29,31 +28,26 @@ BOOL WINAPI AnswerHighContrast(UINT action, UINT number, PVOID value, UINT updat
     return TRUE;
 }
 
+// The program's import table holds user32's SystemParametersInfoW at the
+// address the loader found for it.
 void PatchImport() {
     auto* base = reinterpret_cast<BYTE*>(GetModuleHandleW(nullptr));
-    const auto* headers = reinterpret_cast<const IMAGE_NT_HEADERS*>(
-        base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& imports =
-        headers->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    const auto& imports = reinterpret_cast<const IMAGE_NT_HEADERS*>(
+                              base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew)
+                              ->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    const auto real = reinterpret_cast<ULONG_PTR>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "SystemParametersInfoW"));
+    passOn = reinterpret_cast<decltype(passOn)>(real);
     for (auto* dll = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
-         dll->Name; ++dll) {
-        if (_stricmp(reinterpret_cast<const char*>(base + dll->Name), "user32.dll") != 0) continue;
-        auto* named = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->OriginalFirstThunk);
-        auto* bound = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->FirstThunk);
-        for (; named->u1.AddressOfData; ++named, ++bound) {
-            if (IMAGE_SNAP_BY_ORDINAL(named->u1.Ordinal)) continue;
-            const auto* name =
-                reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + named->u1.AddressOfData);
-            if (std::strcmp(reinterpret_cast<const char*>(name->Name), "SystemParametersInfoW") !=
-                0)
-                continue;
-            DWORD was;
-            VirtualProtect(&bound->u1.Function, sizeof bound->u1.Function, PAGE_READWRITE, &was);
-            passOn = reinterpret_cast<decltype(passOn)>(bound->u1.Function);
-            bound->u1.Function = reinterpret_cast<ULONG_PTR>(&AnswerHighContrast);
-            VirtualProtect(&bound->u1.Function, sizeof bound->u1.Function, was, &was);
-        }
-    }
+         dll->Name; ++dll)
+        for (auto* entry = reinterpret_cast<IMAGE_THUNK_DATA*>(base + dll->FirstThunk);
+             entry->u1.Function; ++entry)
+            if (entry->u1.Function == real) {
+                DWORD was;
+                VirtualProtect(entry, sizeof *entry, PAGE_READWRITE, &was);
+                entry->u1.Function = reinterpret_cast<ULONG_PTR>(&AnswerHighContrast);
+                VirtualProtect(entry, sizeof *entry, was, &was);
+            }
 }
 
 void SwitchHighContrast(HWND window, bool on) {
