@@ -2,7 +2,6 @@
 
 #include <emscripten/val.h>
 
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -78,17 +77,19 @@ int ResolvedRgb(const std::string& colour) {
         return element;
     }();
     probe["style"].set("color", colour);
-    const std::string computed =
-        val::global("window").call<val>("getComputedStyle", probe)["color"].as<std::string>();
+    // "rgb(R, G, B)" or "rgba(R, G, B, A)", read by the browser's own parse.
+    const val numbers =
+        val::global("window").call<val>("getComputedStyle", probe)["color"].call<val>(
+            "match", val::global("RegExp").new_(val("[0-9.]+"), val("g")));
     double rgba[4] = {0, 0, 0, 1};
-    std::sscanf(computed.c_str(), "%*[^(](%lf, %lf, %lf, %lf", &rgba[0], &rgba[1], &rgba[2],
-                &rgba[3]);
+    for (int k = 0; k < 4 && k < numbers["length"].as<int>(); ++k)
+        rgba[k] = val::global("Number")(numbers[k]).as<double>();
     // A translucent system colour (a highlight) as it shows on the canvas.
     const int ground = rgba[3] < 1 ? ResolvedRgb("Canvas") : 0;
     int rgb = 0;
     for (int k = 0; k < 3; ++k) {
         const double under = ground >> (16 - 8 * k) & 0xFF;
-        rgb = rgb << 8 | static_cast<int>(std::lround(rgba[3] * rgba[k] + (1 - rgba[3]) * under));
+        rgb = rgb << 8 | static_cast<int>(rgba[3] * rgba[k] + (1 - rgba[3]) * under + 0.5);
     }
     return rgb;
 }
