@@ -9,21 +9,23 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 usage() {
-    echo "usage: $0 [-R PATTERN] [--quick]" >&2
-    exit 2
+    echo "usage: $0 [-R PATTERN] [--quick]
+  -R PATTERN  only the tests whose names match PATTERN, in both passes
+  --quick     without the sanitizer pass"
 }
 only=()
 quick=no
 while [ $# -gt 0 ]; do
     case "$1" in
         -R)
-            [ $# -ge 2 ] && [ -n "$2" ] || usage
+            [ $# -ge 2 ] && [ -n "$2" ] || { usage >&2; exit 2; }
             # A pattern that matches nothing is a typo, not a pass.
             only=(-R "$2" --no-tests=error)
             shift 2
             ;;
         --quick) quick=yes; shift ;;
-        *) usage ;;
+        -h | --help) usage; exit 0 ;;
+        *) usage >&2; exit 2 ;;
     esac
 done
 

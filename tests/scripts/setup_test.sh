@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # The set-up scripts, as a user meets them.
 #
+# ./test.sh with no arguments runs the suite and then the sanitizer pass;
+# -R PATTERN gives both ctest runs the filter, --quick leaves the second out.
+#
 # With apt (here a stand-in that prints as much as the real one and installs
 # nothing): the installers' output goes to build/setup.log, the terminal shows
 # one line a step with the number of packages, and a failed step shows the
@@ -15,6 +18,9 @@
 # session's X display, and as a native Wayland client.
 #   setup_test.sh REPO XVFB WESTON
 set -uo pipefail
+# The PATH folders are links to the machine's own programs: never write
+# through one (stand_in below replaces the link).
+set -o noclobber
 repo="$1" xvfb="$2" weston="$3"
 title="Low Pass Filter - Butterworth"
 failed=0
@@ -75,16 +81,22 @@ wait_until() {
 # installed, each depends on two more, and the install fails when $FAIL says
 # so. Every call prints screens of what apt and dpkg would.
 fake_apt="$(path_without)"
-cat >"$fake_apt/dpkg-query" <<'EOF'
+# stand_in NAME: the script on stdin becomes the program NAME on that PATH.
+stand_in() {
+    rm -f "$fake_apt/$1"
+    cat >"$fake_apt/$1"
+    chmod +x "$fake_apt/$1"
+}
+stand_in dpkg-query <<'EOF'
 #!/bin/bash
 case " $MISSING " in *" ${!#} "*) exit 1 ;; esac
 printf 'install ok installed'
 EOF
-cat >"$fake_apt/apt-cache" <<'EOF'
+stand_in apt-cache <<'EOF'
 #!/bin/bash
 printf '%s:\n  Installed: (none)\n  Candidate: 1.0\n' "${!#}"
 EOF
-cat >"$fake_apt/apt-get" <<'EOF'
+stand_in apt-get <<'EOF'
 #!/bin/bash
 for ((i = 1; i <= 40; i++)); do echo "Get:$i http://deb.example/debian stable/main Packages [$i kB]"; done
 case " $* " in
@@ -94,8 +106,7 @@ esac
 for p in $MISSING; do echo "Selecting previously unselected package $p."; done
 [ "$FAIL" != install ] || { echo "E: Sub-process /usr/bin/dpkg returned an error code (1)"; exit 100; }
 EOF
-printf '#!/bin/bash\nexec "$@"\n' >"$fake_apt/sudo"
-chmod +x "$fake_apt"/{dpkg-query,apt-cache,apt-get,sudo}
+printf '#!/bin/bash\nexec "$@"\n' | stand_in sudo
 
 log="$repo/build/setup.log"
 # missing | FAIL | what the terminal shows, exactly
@@ -125,6 +136,47 @@ $expected"
     # Both apt runs' screens went to the log instead.
     [ -z "$missing" ] || [ "$(grep -c '^Get:' "$log")" -eq 80 ] ||
         fail "apt, $missing missing: $log lacks the installers' output"
+done
+
+# --- ./test.sh's flags: which builds and ctest runs they make ------------------
+
+# CMake, ctest, the core count and the locales as stand-ins that write down
+# how they were called, with the package tools above saying all is there.
+calls="$scratch/calls"
+for tool in cmake ctest; do
+    printf '#!/bin/bash\necho "%s $*" >>"$CALLS"\n' "$tool" | stand_in "$tool"
+done
+printf '#!/bin/bash\necho 2\n' | stand_in nproc
+printf '#!/bin/bash\necho de_DE.utf8\n' | stand_in locale
+suite="cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
+cmake --build build -j2
+ctest --test-dir build --output-on-failure -j2"
+sanitized="cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLPF_SANITIZE=ON
+cmake --build build-asan -j2
+ctest --test-dir build-asan --output-on-failure"
+# arguments | exit status | the calls, in order
+flag_rows=(
+    "|0|$suite
+$sanitized"
+    "--quick|0|$suite"
+    "-R ^web\\.|0|$suite -R ^web\\. --no-tests=error
+$sanitized -R ^web\\. --no-tests=error"
+    "--quick -R e2e|0|$suite -R e2e --no-tests=error"
+    "-R|2|"
+    "--sanitize|2|"
+)
+for row in "${flag_rows[@]}"; do
+    IFS='|' read -r arguments expected_status _ <<<"$row"
+    : >|"$calls"
+    # shellcheck disable=SC2086 # the arguments as a shell splits them
+    in_clean_env "$fake_apt" CALLS="$calls" -- "$repo/test.sh" $arguments >/dev/null 2>&1
+    status=$?
+    [ "$status" -eq "$expected_status" ] ||
+        fail "./test.sh $arguments exited with $status, not $expected_status"
+    [ "$(cat "$calls")" = "${row#*|*|}" ] || fail "./test.sh $arguments ran
+$(cat "$calls")
+expected
+${row#*|*|}"
 done
 
 # --- Something missing: named, with the other distributions' packages -------
