@@ -287,6 +287,31 @@ TEST(FormRules, TheWindowOpensWithTheFocusOnThreePoles) {
     EXPECT_EQ(form.NextTabStop(std::nullopt, true), Command5);  // Shift+Tab from nothing
 }
 
+// Worked out by hand: twips x dpi / 1440, the nearest pixel, a half away
+// from zero (as Windows' MulDiv rounds).
+TEST(FormRules, TwipsBecomePixelsAtTheNearestWholePixel) {
+    const struct {
+        int twips, dpi, pixels;
+    } rows[] = {
+        {1665, 96, 111},     // the client area's left edge, unscaled
+        {1665, 120, 139},    // 138.75
+        {1665, 144, 167},    // 166.5
+        {1755, 144, 176},    // 175.5
+        {5925, 144, 593},    // 592.5
+        {5925, 192, 790},    // exact
+        {255, 120, 21},      // 21.25
+        {7, 96, 0},          // 0.47
+        {8, 96, 1},          // 0.53
+        {-1665, 144, -167},  // -166.5
+        {0, 192, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::to_string(row.twips) + " twips at " + std::to_string(row.dpi) + " dpi");
+        EXPECT_EQ(lpf::PixelsAt(row.twips, row.dpi), row.pixels);
+    }
+    EXPECT_EQ(lpf::Px(6600), 440);  // 96 dpi: 15 twips a pixel
+}
+
 TEST(FormRules, ArrowKeysMoveToTheOptionThatWay) {
     using enum lpf::Arrow;
     struct Move {
