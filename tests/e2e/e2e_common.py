@@ -1,7 +1,9 @@
 """What the end-to-end tests share: the results of the typical request,
-worked out here independently of the program, and the processes of a test
-(a private Xvfb, children that end with the test)."""
+worked out here independently of the program, the form's facts as its own
+program prints them, and the processes of a test (a private Xvfb, children
+that end with the test)."""
 import ctypes
+import json
 import os
 import signal
 import subprocess
@@ -56,6 +58,16 @@ def self_check_expected():
     two = [microfarad_text(capacitance(c, 1100, 2000.0)) for c in (1.414, 0.7071)]
     if three != EXPECTED_THREE_POLES or two != EXPECTED_TWO_POLES:
         sys.exit("expected texts disagree with their derivation: %s %s" % (three, two))
+
+
+# --- what the form says the window shows -------------------------------------
+
+def form_facts(program):
+    """The form's facts (tests/form/form_facts.cpp): every row of the control
+    table with its rectangle in client pixels at 96, 120, 144 and 192 dpi, the
+    client area at each, the stacking order, and per order what is on show
+    and the Tab walk."""
+    return json.loads(subprocess.run([program], check=True, capture_output=True, text=True).stdout)
 
 
 # --- checks ------------------------------------------------------------------

@@ -198,6 +198,36 @@ TEST(Form, EachHandlerChangesWhatItShould) {
     }
 }
 
+// What is on show after a switch of order, from start-up: the captions,
+// boxes, schematic and mask of that circuit and none of the other's.
+TEST(Form, EachOrderShowsItsOwnCircuit) {
+    using enum ControlId;
+    const struct {
+        ControlId option;
+        std::vector<ControlId> shown, hidden;
+    } rows[] = {
+        {Option1,
+         {Label20, Label4, Label13, Label5, Label6, Label15, Label16, Label17, Text1, Text2, Text3,
+          Image1, Text6},
+         {Label1, Label14, Label10, Label11, Label12, Label18, Text4, Image2, Text7}},
+        {Option2,
+         {Label20, Label1, Label14, Label10, Label11, Label12, Label15, Label16, Label17, Label18,
+          Text1, Text2, Text3, Text4, Image2, Text7},
+         {Label4, Label13, Label5, Label6, Image1, Text6}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(Name(row.option));
+        RecordingView view;
+        lpf::Form form(view);
+        form.Open();
+        form.OptionSelected(row.option == Option1 ? Option2 : Option1);  // from the other order
+        view.order = row.option;
+        form.OptionSelected(row.option);
+        for (ControlId id : row.shown) EXPECT_TRUE(view.Shown(id)) << Name(id);
+        for (ControlId id : row.hidden) EXPECT_FALSE(view.Shown(id)) << Name(id);
+    }
+}
+
 TEST(Form, RvalFollowsTheScrollBarAndResetBringsItBack) {
     RecordingView view;
     lpf::Form form(view);
