@@ -70,6 +70,14 @@ def form_facts(program):
     return json.loads(subprocess.run([program], check=True, capture_output=True, text=True).stdout)
 
 
+def check_form_walks(facts):
+    """The form's Tab walk in each order is the one written out here, so that
+    a window walking otherwise is itself at fault."""
+    for order, want in (("three", TAB_WALK_THREE_POLES), ("two", TAB_WALK_TWO_POLES)):
+        got = facts["orders"][order]["tab_walk"]
+        check(got == want, "the form's Tab walk, %s poles: %s (found %s)" % (order, want, got))
+
+
 # --- checks ------------------------------------------------------------------
 
 failures = []

@@ -26,8 +26,9 @@ WEB_BUILD, SOURCE, FORM_FACTS, MODE = sys.argv[1:5]
 PAGE = "file://" + os.path.join(os.path.abspath(WEB_BUILD), "lowpass.html")
 sys.path.insert(0, os.path.join(SOURCE, "tests", "e2e"))
 from e2e_common import (BOX_NAMES, EXPECTED_THREE_POLES, EXPECTED_TWO_POLES,  # noqa: E402
-                        HIDDEN_AT_START, SCHEMATIC_NAMES, TAB_WALK_THREE_POLES, check, failures,
-                        form_facts, give_up_after, self_check_expected, spawn, stop_children)
+                        HIDDEN_AT_START, SCHEMATIC_NAMES, TAB_WALK_THREE_POLES, check,
+                        check_form_walks, failures, form_facts, give_up_after, self_check_expected,
+                        spawn, stop_children)
 
 FACTS = form_facts(FORM_FACTS)
 # Each control's rectangle in CSS pixels within the client area, as the form
@@ -129,6 +130,7 @@ def chromium_test(p):
               "%s shows %s pixel for pixel" % (name, file))
     p.names_read("three")
 
+    check_form_walks(FACTS)
     walk = TAB_WALK_THREE_POLES
     got = [p.js(FOCUS)] + [p.keys(Keys.TAB) for _ in walk]
     ActionChains(p.d).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()

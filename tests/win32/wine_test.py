@@ -31,7 +31,7 @@ WIN32_BUILD, SOURCE, FORM_FACTS, MODE = sys.argv[1:5]
 sys.path.insert(0, os.path.join(SOURCE, "tests", "e2e"))
 from e2e_common import (BOX_NAMES, EXPECTED_THREE_POLES, EXPECTED_TWO_POLES,  # noqa: E402
                         HIDDEN_AT_START, SCHEMATIC_NAMES, TAB_WALK_THREE_POLES,
-                        TAB_WALK_TWO_POLES, check, failures, form_facts,
+                        TAB_WALK_TWO_POLES, check, check_form_walks, failures, form_facts,
                         give_up_after, self_check_expected, spawn, start_xvfb, stop_children)
 
 TEMPLATE = os.path.abspath("wine-template")
@@ -395,6 +395,7 @@ def window_test(prefix):
     run("/usr/bin/import", "-window", "root", "win32-start.png")
     s = probe.state(names=True)
     check_start(s)
+    check_form_walks(FACTS)
     tab_walk(probe, s)
     typical_request(probe)
     increments_and_reset(probe)
