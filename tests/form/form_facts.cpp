@@ -8,6 +8,7 @@
 // written out on their own.
 
 #include <cstdio>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -22,15 +23,18 @@ using lpf::ControlId;
 
 constexpr int kDpis[] = {96, 120, 144, 192};
 
+// The kinds and presences by their names in the code, in enum order.
 const char* KindName(lpf::Kind kind) {
     static constexpr const char* kNames[] = {"PushButton",   "PictureBox", "TextBox",
                                              "MaskBox",      "ScrollBar",  "Frame",
                                              "OptionButton", "Image",      "Label"};
+    static_assert(std::size(kNames) == static_cast<int>(lpf::Kind::Label) + 1);
     return kNames[static_cast<int>(kind)];
 }
 
 const char* PresenceName(lpf::Presence presence) {
     static constexpr const char* kNames[] = {"Presented", "Decoration", "Announced"};
+    static_assert(std::size(kNames) == static_cast<int>(lpf::Presence::Announced) + 1);
     return kNames[static_cast<int>(presence)];
 }
 
