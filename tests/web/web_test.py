@@ -138,6 +138,9 @@ def chromium_test(p):
     check(got == walk + walk[:1] + walk[-1:], "Tab walk and back (found %s)" % got)
     check([p.keys(Keys.TAB), p.keys(Keys.UP), p.texts("Label3")[0][:15]] == [
         "Option2", "Option1", "Normalized 2nd "], "Up on Three Poles selects Two Poles")
+    s = p.js(STATE)
+    shown, want = {n for n in s if s[n]["shown"]}, set(FACTS["orders"]["two"]["shown"])
+    check(shown == want, "two poles: on show as the form says (wrong: %s)" % (shown ^ want))
     p.names_read("two")
     p.click("#Option2 input")
     p.names_read("three")
