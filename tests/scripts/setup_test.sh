@@ -1,68 +1,51 @@
 #!/usr/bin/env bash
-# The set-up scripts, as a user meets them.
-#
-# ./test.sh with no arguments runs the suite and then the sanitizer pass;
-# -R PATTERN gives both ctest runs the filter, --quick leaves the second out.
-#
-# With apt (here a stand-in that prints as much as the real one and installs
-# nothing): the installers' output goes to build/setup.log, the terminal shows
-# one line a step with the number of packages, and a failed step shows the
-# log's last lines and its path.
-#
-# Without apt, as on Fedora, Arch or openSUSE: the PATH is a folder of links
-# to this machine's programs without Debian's package tools (apt, apt-get,
-# apt-cache, dpkg, dpkg-query), and the environment is a clean login's. With
-# a piece left out ./run.sh names exactly what is missing, with the package
-# names of the other distributions, and builds nothing; with everything there
-# it builds and opens the window: on its own Xvfb without a display, on the
-# session's X display, and as a native Wayland client.
-#   setup_test.sh REPO XVFB WESTON
+# The set-up scripts as a user meets them, each run in a clean login's
+# environment with a PATH of links to this machine's programs:
+# - with a stand-in apt that prints screens of output: one line a step on the
+#   terminal, the rest in build/setup.log, its last lines when a step fails;
+# - ./test.sh's flags, as the cmake and ctest calls they make;
+# - without Debian's package tools, as on Fedora, Arch or openSUSE: ./run.sh
+#   names exactly what is left out, with those distributions' packages, and
+#   with everything there builds and opens the window, on its own Xvfb and
+#   as a native Wayland client.
+#   setup_test.sh REPO WESTON
 set -uo pipefail
-# The PATH folders are links to the machine's own programs: never write
-# through one (stand_in below replaces the link).
+# The PATH folders hold links to the machine's own programs: never write
+# through one (stand_in replaces the link).
 set -o noclobber
-repo="$1" xvfb="$2" weston="$3"
+repo="$1" weston="$2"
 title="Low Pass Filter - Butterworth"
 failed=0
-fail() {
-    echo "FAIL: $*"
-    failed=1
-}
+fail() { echo "FAIL: $*"; failed=1; }
+# expect WHAT ACTUAL EXPECTED
+expect() { [ "$2" = "$3" ] || fail "$1 gave
+$2
+expected
+$3"; }
 
-scratch="$(mktemp -d -t lowpass-no-apt.XXXXXX)"
+scratch="$(mktemp -d -t lowpass-setup.XXXXXX)"
 started=() # process groups to end, however the test ends
 cleanup() {
     local pid
-    for pid in "${started[@]}"; do
-        kill -KILL -- "-$pid" 2>/dev/null || kill -KILL "$pid" 2>/dev/null
-    done
+    for pid in "${started[@]}"; do kill -KILL -- "-$pid" 2>/dev/null; done
     wait 2>/dev/null
     rm -rf "$scratch"
 }
 trap cleanup EXIT
+login=(env -i HOME="$HOME" DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent)
 
-# path_without NAME...: a new folder of links to /usr/bin and /bin that has
-# neither Debian's package tools nor the NAMEs. ln leaves a name that both
-# folders hold as the first one made it, and says so.
+# path_without NAME...: a new folder of links to /usr/bin and /bin without
+# Debian's package tools and the NAMEs.
 all_programs="$scratch/all-programs"
 mkdir "$all_programs"
 ln -s /usr/bin/* "$all_programs"/
-ln -s /bin/* "$all_programs"/ 2>/dev/null
+ln -s /bin/* "$all_programs"/ 2>/dev/null # a name both hold is linked once
 path_without() {
     local dir name
     dir="$(mktemp -d "$scratch/path.XXXXXX")"
     cp -a "$all_programs"/. "$dir"/
     for name in apt apt-get apt-cache dpkg dpkg-query "$@"; do rm -f "$dir/$name"; done
     echo "$dir"
-}
-
-# in_clean_env PATH_DIR [VAR=VALUE...] -- COMMAND...: as a user's login would.
-in_clean_env() {
-    local dir="$1" vars=()
-    shift
-    while [ "$1" != -- ]; do vars+=("$1"); shift; done
-    shift
-    env -i HOME="$HOME" PATH="$dir" DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent "${vars[@]}" "$@"
 }
 
 # wait_until SECONDS WHAT COMMAND...: polls COMMAND; fails the test on timeout.
@@ -75,33 +58,25 @@ wait_until() {
     done
 }
 
-# --- With apt: quiet, one line a step ------------------------------------------
+# --- With apt: quiet, one line a step ---------------------------------------
 
-# Debian's package tools as stand-ins: the packages in $MISSING are not
-# installed, each depends on two more, and the install fails when $FAIL says
-# so. Every call prints screens of what apt and dpkg would.
-fake_apt="$(path_without)"
-# stand_in NAME: the script on stdin becomes the program NAME on that PATH.
-stand_in() {
-    rm -f "$fake_apt/$1"
-    cat >"$fake_apt/$1"
-    chmod +x "$fake_apt/$1"
-}
+# Stand-ins: the packages in $MISSING are not installed, each depends on two
+# more, the install fails when $FAIL says so, and every apt-get call prints
+# 40 lines. Later also cmake, ctest, nproc and locale for ./test.sh's flags.
+fake="$(path_without)"
+stand_in() { rm -f "$fake/$1" && cat >"$fake/$1" && chmod +x "$fake/$1"; }
 stand_in dpkg-query <<'EOF'
 #!/bin/bash
 case " $MISSING " in *" ${!#} "*) exit 1 ;; esac
 printf 'install ok installed'
 EOF
-stand_in apt-cache <<'EOF'
-#!/bin/bash
-printf '%s:\n  Installed: (none)\n  Candidate: 1.0\n' "${!#}"
-EOF
+printf '#!/bin/bash\nprintf "%%s:\\n  Candidate: 1.0\\n" "${!#}"\n' | stand_in apt-cache
 stand_in apt-get <<'EOF'
 #!/bin/bash
 for ((i = 1; i <= 40; i++)); do echo "Get:$i http://deb.example/debian stable/main Packages [$i kB]"; done
 case " $* " in
     *" update "*) exit 0 ;;
-    *" -s "*) for p in $MISSING; do echo "Inst $p"; echo "Inst lib$p-a"; echo "Inst lib$p-b"; done; exit 0 ;;
+    *" -s "*) for p in $MISSING; do printf 'Inst %s\n' "$p" "lib$p-a" "lib$p-b"; done; exit 0 ;;
 esac
 for p in $MISSING; do echo "Selecting previously unselected package $p."; done
 [ "$FAIL" != install ] || { echo "E: Sub-process /usr/bin/dpkg returned an error code (1)"; exit 100; }
@@ -123,29 +98,19 @@ $(for ((i = 18; i <= 40; i++)); do echo "    Get:$i http://deb.example/debian st
 )
 for row in "${apt_rows[@]}"; do
     IFS='|' read -r missing failing _ <<<"$row"
-    expected="${row#*|*|}"
-    output="$(in_clean_env "$fake_apt" MISSING="$missing" FAIL="$failing" -- \
+    output="$("${login[@]}" PATH="$fake" MISSING="$missing" FAIL="$failing" \
         "$repo/scripts/ensure-deps.sh" build headless 2>&1)"
     status=$?
-    [ "$status" -eq "$([ -n "$failing" ] && echo 1 || echo 0)" ] ||
-        fail "apt, ${missing:-nothing} missing: ensure-deps.sh exited with $status"
-    [ "$output" = "$expected" ] || fail "apt, ${missing:-nothing} missing: the terminal showed
-$output
-expected
-$expected"
-    # Both apt runs' screens went to the log instead.
-    [ -z "$missing" ] || [ "$(grep -c '^Get:' "$log")" -eq 80 ] ||
-        fail "apt, $missing missing: $log lacks the installers' output"
+    expect "apt, '$missing' missing: the exit status" "$status" "$([ -n "$failing" ] && echo 1 || echo 0)"
+    expect "apt, '$missing' missing: the terminal" "$output" "${row#*|*|}"
+    # Both apt-get runs' output went to the log instead.
+    [ -z "$missing" ] || expect "apt, '$missing' missing: its lines in $log" "$(grep -c '^Get:' "$log")" 80
 done
 
-# --- ./test.sh's flags: which builds and ctest runs they make ------------------
+# --- ./test.sh's flags: the builds and ctest runs they make -----------------
 
-# CMake, ctest, the core count and the locales as stand-ins that write down
-# how they were called, with the package tools above saying all is there.
 calls="$scratch/calls"
-for tool in cmake ctest; do
-    printf '#!/bin/bash\necho "%s $*" >>"$CALLS"\n' "$tool" | stand_in "$tool"
-done
+for tool in cmake ctest; do printf '#!/bin/bash\necho "%s $*" >>"$CALLS"\n' $tool | stand_in $tool; done
 printf '#!/bin/bash\necho 2\n' | stand_in nproc
 printf '#!/bin/bash\necho de_DE.utf8\n' | stand_in locale
 suite="cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
@@ -169,22 +134,15 @@ for row in "${flag_rows[@]}"; do
     IFS='|' read -r arguments expected_status _ <<<"$row"
     : >|"$calls"
     # shellcheck disable=SC2086 # the arguments as a shell splits them
-    in_clean_env "$fake_apt" CALLS="$calls" -- "$repo/test.sh" $arguments >/dev/null 2>&1
-    status=$?
-    [ "$status" -eq "$expected_status" ] ||
-        fail "./test.sh $arguments exited with $status, not $expected_status"
-    [ "$(cat "$calls")" = "${row#*|*|}" ] || fail "./test.sh $arguments ran
-$(cat "$calls")
-expected
-${row#*|*|}"
+    "${login[@]}" PATH="$fake" CALLS="$calls" "$repo/test.sh" $arguments >/dev/null 2>&1
+    expect "./test.sh $arguments: the exit status" "$?" "$expected_status"
+    expect "./test.sh $arguments: the calls" "$(cat "$calls")" "${row#*|*|}"
 done
 
-# --- Something missing: named, with the other distributions' packages -------
+# --- Without apt, something missing: named with others' packages -----------
 
-heading="check-deps: no apt-get here, so nothing is installed, and the build needs these:"
-footer="Install them with your distribution's package manager, then try again."
 xvfb_line="  Xvfb, a virtual display: Fedora xorg-x11-server-Xvfb, Arch xorg-server-xvfb, openSUSE xorg-x11-server-Xvfb"
-# what is left out | environment beyond the PATH | the lines between heading and footer
+# left out | environment beyond the PATH | the lines between heading and footer
 missing_rows=(
     "Xvfb||$xvfb_line"
     "cmake||  CMake (3.25 or later): Fedora cmake, Arch cmake, openSUSE cmake
@@ -196,32 +154,27 @@ missing_rows=(
 )
 for row in "${missing_rows[@]}"; do
     IFS='|' read -r left_out environment _ <<<"$row"
-    expected="$heading
+    # shellcheck disable=SC2046,SC2086 # the names and the setting, split
+    output="$("${login[@]}" PATH="$(path_without $left_out)" $environment "$repo/run.sh" 2>&1)"
+    expect "run.sh without '$left_out' $environment: the exit status" "$?" 1
+    expect "run.sh without '$left_out' $environment" "$output" \
+        "check-deps: no apt-get here, so nothing is installed, and the build needs these:
 ${row#*|*|}
-$footer"
-    dir="$(path_without $left_out)"
-    # shellcheck disable=SC2086 # the environment is one VAR=VALUE or none
-    output="$(in_clean_env "$dir" $environment -- "$repo/run.sh" 2>&1)"
-    status=$?
-    [ "$status" -eq 1 ] || fail "without ${left_out:-a compiler}: run.sh exited with $status, not 1"
-    [ "$output" = "$expected" ] || fail "without ${left_out:-a compiler}: run.sh said
-$output
-expected
-$expected"
+Install them with your distribution's package manager, then try again."
 done
 
-# --- Everything there: it builds and opens the window -------------------------
+# --- Without apt, everything there: it builds and opens the window ----------
 
-all_there="check-deps: no apt-get here, so nothing is installed; what the build needs is all there."
 # start_run_sh LOG PATH_DIR [VAR=VALUE...]: run.sh in a session of its own, as
 # from a terminal, with SIGINT not ignored as it is in a background job.
 start_run_sh() {
-    local log="$1" dir="$2"
-    shift 2
-    setsid env -i --default-signal=INT HOME="$HOME" PATH="$dir" \
-        DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent "$@" "$repo/run.sh" </dev/null >"$log" 2>&1 &
+    setsid env --default-signal=INT "${login[@]}" PATH="$2" "${@:3}" "$repo/run.sh" </dev/null >"$1" 2>&1 &
     run_pid=$!
     started+=("$run_pid")
+}
+said_first() {
+    expect "run.sh's first line" "$(head -n 1 "$1")" \
+        "check-deps: no apt-get here, so nothing is installed; what the build needs is all there."
 }
 # An ended child stays a zombie until waited for.
 ended() {
@@ -229,51 +182,35 @@ ended() {
     state="$(ps -o stat= -p "$1")" || return 0
     [[ "$state" == Z* ]]
 }
-said_first() { [ "$(head -n 1 "$1")" = "$all_there" ] || fail "run.sh began with: $(head -n 1 "$1")"; }
 
 # No display: its own Xvfb, a screenshot, and Ctrl+C ends it all.
 log="$scratch/headless.log"
 start_run_sh "$log" "$(path_without)"
 if wait_until 240 "run.sh's screenshot" grep -q 'press Ctrl+C' "$log"; then
     said_first "$log"
-    [ "$(head -c 4 "$repo/build/screenshot.png" | tail -c 3)" = PNG ] || fail "build/screenshot.png is not a PNG file"
+    expect "build/screenshot.png's signature" "$(head -c 4 "$repo/build/screenshot.png" | tail -c 3)" PNG
     kill -INT -- "-$run_pid"
     if wait_until 10 "run.sh ending on Ctrl+C" ended "$run_pid"; then
         wait "$run_pid"
-        status=$?
-        [ "$status" -eq 130 ] || fail "run.sh exited with $status on Ctrl+C, not 130"
+        expect "run.sh's exit status on Ctrl+C" "$?" 130
     fi
-    left="$(pgrep -a -g "$run_pid")" && fail "run.sh left running after Ctrl+C: $left"
+    expect "what run.sh left running after Ctrl+C" "$(pgrep -a -g "$run_pid")" ""
 fi
-cat "$log"
-
-# A session's runtime folder, as a login makes it.
-runtime="$scratch/runtime"
-mkdir -m 700 "$runtime"
-
-# The session's own X display, with no Xvfb on the PATH: the window opens there.
-setsid "$xvfb" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
-started+=($!)
-wait_until 10 "Xvfb starting" grep -qx '[0-9]\+' "$scratch/display"
-display=":$(cat "$scratch/display")"
-log="$scratch/x11.log"
-start_run_sh "$log" "$(path_without Xvfb)" DISPLAY="$display" XDG_RUNTIME_DIR="$runtime"
-window_on_display() { [[ "$(DISPLAY=$display xwininfo -name "$title")" == *IsViewable* ]]; }
-wait_until 240 "the window appearing on $display" window_on_display && said_first "$log"
-kill -KILL -- "-$run_pid"
 cat "$log"
 
 # A Wayland session without X, and no Xvfb on the PATH: a native Wayland
 # client, seen by its own protocol log creating the window with its title.
-setsid env XDG_RUNTIME_DIR="$runtime" "$weston" --backend=headless-backend.so --no-config --idle-time=0 \
-    --socket=wayland-test --width=1024 --height=768 >"$scratch/weston.log" 2>&1 &
+runtime="$scratch/runtime"
+mkdir -m 700 "$runtime"
+setsid env XDG_RUNTIME_DIR="$runtime" "$weston" --backend=headless-backend.so --no-config \
+    --idle-time=0 --socket=wayland-test --width=1024 --height=768 >"$scratch/weston.log" 2>&1 &
 started+=($!)
 wait_until 20 "weston starting" test -S "$runtime/wayland-test"
 log="$scratch/wayland.log"
 start_run_sh "$log" "$(path_without Xvfb)" XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=wayland-test \
     WAYLAND_DEBUG=client
-wait_until 240 "a Wayland window titled \"$title\"" grep -q "set_title(\"$title\")" "$log" && said_first "$log"
-kill -KILL -- "-$run_pid"
+wait_until 240 "a Wayland window titled \"$title\"" grep -q "set_title(\"$title\")" "$log" &&
+    said_first "$log"
 grep -v '^\[' "$log"
 
 [ "$failed" -eq 0 ] && echo "set-up: all rows passed"
