@@ -1,6 +1,9 @@
 #include "page.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "look.h"
 #include "pictures.h"
@@ -190,6 +193,17 @@ void Page::BuildControls() {
         inputs_.push_back(input);
     }
 
+    // A screen reader's browse cursor walks a frame's options in the page's
+    // order: put them in the order the eye reads them, row by row, rather
+    // than the table's, which only decides what lies on top.
+    std::vector<const ControlRow*> framed;
+    for (const ControlRow& c : table)
+        if (c.container) framed.push_back(&c);
+    std::stable_sort(framed.begin(), framed.end(), [](const ControlRow* a, const ControlRow* b) {
+        return std::pair(a->top, a->left) < std::pair(b->top, b->left);
+    });
+    for (const ControlRow* c : framed) Box(*c->container).call<void>("append", Box(c->id));
+
     // Stacking: the first in the order lies on top.
     const auto order = StackingOrder();
     for (std::size_t i = 0; i < order.size(); ++i)
@@ -240,8 +254,12 @@ void Page::DoSetScrollMinimum(ControlId bar, int minimum) {
     Input(bar).set("min", minimum);
 }
 
+// Chromium tells a screen reader of a range input's new value only at the
+// next change of anything else (the focus, say), so the value also goes into
+// the attribute it reports at once: the bar is heard as it moves.
 void Page::DoSetScrollValue(ControlId bar, int value) {
     Input(bar).set("value", value);
+    Input(bar).call<void>("setAttribute", val("aria-valuetext"), val(std::to_string(value)));
 }
 
 void Page::DoSetScrollStep(ControlId, int smallStep) {

@@ -136,6 +136,12 @@ def chromium_test(p):
         check(base64.b64decode(p.js(PIXELS_JS, name)) == bmp_rgba(file),
               "%s shows %s pixel for pixel" % (name, file))
     p.names_read("three")
+    # A screen reader's cursor walks the options in document order, and moves
+    # the window's contents if they can be scrolled.
+    got = p.js("""const c = document.getElementById('Form1'); c.scrollTop = 30;
+      return [c.scrollTop, [...c.querySelectorAll('fieldset label')].map(l => l.textContent)]""")
+    check(got == [0, ["Two Poles", "Three Poles", "1", "5", "10", "25", "50", "100", "500", "1000"]],
+          "options in reading order, contents that do not scroll (found %s)" % got)
 
     walk = TAB_WALK_THREE_POLES
     got = [p.js(FOCUS)] + [p.keys(Keys.TAB) for _ in walk]
