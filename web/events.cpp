@@ -1,5 +1,6 @@
 // What the user does in the page, as one listener on the window's frame
-// hears it: clicks, changes of an option or the scroll bar, and keys.
+// hears it: clicks, changes of an option or the scroll bar, and keys; and
+// the screen's changes of size, heard on the browser's window.
 
 #include <emscripten/bind.h>
 
@@ -29,6 +30,10 @@ int IntOf(const val& text) {
 
 void Page::Handle(const val& event) {
     const std::string type = event["type"].as<std::string>();
+    if (type == "resize") {
+        FitScreen();
+        return;
+    }
     if (type == "keydown") {
         if (TakeKey(event)) event.call<void>("preventDefault");
         return;

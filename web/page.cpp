@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "browser.h"
 #include "look.h"
 #include "pictures.h"
 #include "rules.h"
@@ -56,13 +57,14 @@ std::string PxText(int twips) {
 // The results' decimal separator is the one the browser's language writes
 // in 1.5.
 Page::Page() {
-    val locale = val::global("navigator")["language"];
+    const val locale = BrowserLocale();
     const std::string one =
         val::global("Intl")["NumberFormat"].new_(locale).call<std::string>("format", 1.5);
     if (one.size() == 3 && one[0] == '1' && one[2] == '5') decimalSeparator_ = one[1];
 
     BuildFrame();
     BuildControls();
+    FitScreen();
     form_.Open();
     Focus(form_.StartFocus());
 }
@@ -104,6 +106,8 @@ void Page::BuildFrame() {
     body.call<void>("append", frame, announcer_);
     for (const char* type : {"click", "change", "keydown"})
         frame.call<void>("addEventListener", val(type), val::module_property("onEvent"));
+    val::global("window").call<void>("addEventListener", val("resize"),
+                                     val::module_property("onEvent"));
 }
 
 void Page::BuildControls() {

@@ -47,6 +47,7 @@ class Page : public View {
 
     void BuildFrame();
     void BuildControls();
+    void FitScreen();  // browser.cpp
     val& Box(ControlId id) { return boxes_[Index(id)]; }
     const val& Box(ControlId id) const { return boxes_[Index(id)]; }
     // The element that takes the focus and holds the value: the box itself,
