@@ -272,14 +272,9 @@ def phone_test():
     """A phone 390 CSS pixels wide at three device pixels to one: the window
     at the screen's corner, scaled to its width, the schematic still only
     the picture's own colours, and a finger's taps on the controls."""
-    p = Chromium(screen=(390, 844, 3, True))
+    p = Chromium(screen=PHONE_SCREENS[0][0])
     try:
-        got = p.js("""const f = document.querySelector('.frame').getBoundingClientRect();
-          const root = document.documentElement;
-          return [f.x, f.y, f.right <= root.clientWidth, root.scrollWidth <= root.clientWidth,
-                  visualViewport.scale];""")
-        check(got == [0, 0, True, True, 1], "phone: the window at the corner, within the width, "
-              "nothing to scroll sideways, the browser not zoomed out (found %s)" % got)
+        placement_on(p, *PHONE_SCREENS[0])
         colours = screen_colours(p, "Image2")
         picture = bmp_rgba("three_pole.bmp")
         want = set(picture[k:k + 3] for k in range(0, len(picture), 4))
@@ -292,8 +287,37 @@ def phone_test():
         got = p.texts("Text2", "Text3", "Label20")
         check(got == want + [False], "phone: taps on Two Poles and Design, the results for "
               "1000 Hz and 1000 ohms (found %s)" % got)
+        for screen, *where in PHONE_SCREENS[1:]:
+            p.d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", dict(zip(
+                ("width", "height", "deviceScaleFactor", "mobile"), screen)))
+            placement_on(p, screen, *where)
     finally:
         p.d.quit()
+
+
+# Screens (CSS pixels, device pixels to one, a phone's?), where the window
+# stands on each and whether it is scaled down to fill the width; in turn, as
+# a phone is turned and the page then opened on a desktop.
+PHONE_SCREENS = [((390, 844, 3, True), "corner", True),
+                 ((844, 390, 3, True), "corner", False),  # wide enough, too low
+                 ((800, 560, 1, False), "place", False)]
+
+
+def placement_on(p, screen, where, scaled):
+    """Nothing to scroll sideways, the browser not zoomed out, and the window
+    at the corner or with its client area at its place, at 1:1 or filling the
+    width to the last pixel, once the browser has told the page of its new
+    size (before it draws the next frame)."""
+    got = p.js("""await new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)));
+      const f = document.querySelector('.frame').getBoundingClientRect();
+      const c = document.getElementById('Form1').getBoundingClientRect();
+      const root = document.documentElement, width = root.clientWidth;
+      return [root.scrollWidth <= width, visualViewport.scale, f.x, f.y, c.x, c.y,
+              c.width == 542, width - 1 < f.right && f.right <= width];""")
+    want = [True, 1] + (got[2:4] + [111, 117] if where == "place" else [0, 0] + got[4:6]) + [
+        not scaled, scaled]
+    check(got == want, "%dx%d: the window at its %s, %s (found %s)" % (
+        screen[0], screen[1], where, "scaled to the width" if scaled else "at 1:1", got))
 
 
 def screen_colours(p, control):
