@@ -2,8 +2,8 @@
 
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <cmath>
-#include <string>
 
 #include "page.h"
 
@@ -28,14 +28,14 @@ emscripten::val BrowserLocale() {
 // A screen too small for the window at its place, a phone's above all, gets
 // the window at its top-left corner instead, as a desktop keeps a window on
 // screen, scaled down to the screen's width so that nothing needs scrolling
-// sideways. Scaled as a picture of itself, the window keeps the layout it has
-// at 1:1, where every caption fits (a zoom would lay the text out again in
+// sideways (where the screen's pixels are fine enough). Scaled as a picture of itself, the window
+// keeps the layout it has at 1:1, where every caption fits (a zoom would lay the text out again in
 // smaller type). The root's client size is the screen in CSS pixels even when a
 // page wider than it has made a phone's browser zoom out.
 void Page::FitScreen() {
     val frame = window_["parentElement"];
     frame["classList"].call<void>("remove", val("cornered"));
-    frame["style"].call<void>("removeProperty", val("transform"));
+    frame["style"].call<void>("removeProperty", val("--scale"));
     const val screen = document_["documentElement"];
     const double screenWidth = screen["clientWidth"].as<double>();
     const double width = frame["offsetWidth"].as<double>();
@@ -44,11 +44,12 @@ void Page::FitScreen() {
             screen["clientHeight"].as<double>())
         return;
     frame["classList"].call<void>("add", val("cornered"));
-    // Rounded down, so that the scaled window never reaches past the edge.
-    if (screenWidth < width)
-        frame["style"].set(
-            "transform",
-            "scale(" + std::to_string(std::floor(screenWidth / width * 1e4) / 1e4) + ")");
+    // Rounded down, so that the scaled window never reaches past the edge;
+    // but never below one device pixel to a picture's pixel, where whole
+    // lines of the schematics would drop out.
+    const double scale = std::max(std::floor(screenWidth / width * 1e4) / 1e4,
+                                  1 / val::global("devicePixelRatio").as<double>());
+    if (scale < 1) frame["style"].call<void>("setProperty", val("--scale"), val(scale));
 }
 
 }  // namespace lpf::web

@@ -296,28 +296,32 @@ def phone_test():
 
 
 # Screens (CSS pixels, device pixels to one, a phone's?), where the window
-# stands on each and whether it is scaled down to fill the width; in turn, as
-# a phone is turned and the page then opened on a desktop.
-PHONE_SCREENS = [((390, 844, 3, True), "corner", True),
-                 ((844, 390, 3, True), "corner", False),  # wide enough, too low
-                 ((800, 560, 1, False), "place", False)]
+# stands on each, whether it is scaled down to fill the width and whether
+# the page scrolls sideways; in turn, as a phone is turned, then on a narrow
+# desktop window, whose coarse pixels would lose the schematics' lines when
+# scaled down, and a wide one.
+PHONE_SCREENS = [((390, 844, 3, True), "corner", True, False),
+                 ((844, 390, 3, True), "corner", False, False),  # wide enough, too low
+                 ((400, 600, 1, False), "corner", False, True),
+                 ((800, 560, 1, False), "place", False, False)]
 
 
-def placement_on(p, screen, where, scaled):
-    """Nothing to scroll sideways, the browser not zoomed out, and the window
-    at the corner or with its client area at its place, at 1:1 or filling the
-    width to the last pixel, once the browser has told the page of its new
-    size (before it draws the next frame)."""
+def placement_on(p, screen, where, scaled, scrolls):
+    """The browser not zoomed out, and the window at the corner or with its
+    client area at its place, at 1:1 or filling the width to the last pixel,
+    once the browser has told the page of its new size (before it draws the
+    next frame)."""
     got = p.js("""await new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)));
       const f = document.querySelector('.frame').getBoundingClientRect();
       const c = document.getElementById('Form1').getBoundingClientRect();
       const root = document.documentElement, width = root.clientWidth;
-      return [root.scrollWidth <= width, visualViewport.scale, f.x, f.y, c.x, c.y,
+      return [root.scrollWidth > width, visualViewport.scale, f.x, f.y, c.x, c.y,
               c.width == 542, width - 1 < f.right && f.right <= width];""")
-    want = [True, 1] + (got[2:4] + [111, 117] if where == "place" else [0, 0] + got[4:6]) + [
+    want = [scrolls, 1] + (got[2:4] + [111, 117] if where == "place" else [0, 0] + got[4:6]) + [
         not scaled, scaled]
-    check(got == want, "%dx%d: the window at its %s, %s (found %s)" % (
-        screen[0], screen[1], where, "scaled to the width" if scaled else "at 1:1", got))
+    check(got == want, "%dx%d at %d:1: the window at its %s, %s, %sscrolling sideways (found %s)"
+          % (screen[0], screen[1], screen[2], where, "scaled to the width" if scaled else "at 1:1",
+             "" if scrolls else "no ", got))
 
 
 def screen_colours(p, control):
