@@ -166,7 +166,9 @@ class WebKit(Browser):
     language from LANG alone."""
     def __init__(self, lang):
         options = webdriver.WebKitGTKOptions()
-        options.binary_location = sorted(glob.glob("/usr/lib/*/webkit*/MiniBrowser"))[-1]
+        # The small browser of the library the driver comes with, else another.
+        options.binary_location = (glob.glob("/usr/lib/*/webkit2gtk-4.1/MiniBrowser") +
+                                   glob.glob("/usr/lib/*/webkit*/MiniBrowser"))[0]
         options.add_argument("--automation")
         for name in [n for n in os.environ if n.startswith(("LC_", "LANGUAGE"))]:
             del os.environ[name]
@@ -311,12 +313,12 @@ def placement_on(p, screen, where, scaled, scrolls):
     client area at its place, at 1:1 or filling the width to the last pixel,
     once the browser has told the page of its new size (before it draws the
     next frame)."""
-    got = p.js("""await new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)));
-      const f = document.querySelector('.frame').getBoundingClientRect();
+    got = p.js("""return new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)))
+      .then(() => { const f = document.querySelector('.frame').getBoundingClientRect();
       const c = document.getElementById('Form1').getBoundingClientRect();
       const root = document.documentElement, width = root.clientWidth;
       return [root.scrollWidth > width, visualViewport.scale, f.x, f.y, c.x, c.y,
-              c.width == 542, width - 1 < f.right && f.right <= width];""")
+              c.width == 542, width - 1 < f.right && f.right <= width]; });""")
     want = [scrolls, 1] + (got[2:4] + [111, 117] if where == "place" else [0, 0] + got[4:6]) + [
         not scaled, scaled]
     check(got == want, "%dx%d at %d:1: the window at its %s, %s, %sscrolling sideways (found %s)"
