@@ -344,8 +344,9 @@ def webkit_test():
     for lang in ("C.UTF-8", "de_DE.UTF-8"):
         p = WebKit(lang)
         try:
-            check(p.js("return !!document.getElementById('Form1')"), "WebKit, LANG=%s: the "
-                  "window on show" % lang)
+            if not check(p.js("return !!document.getElementById('Form1')"), "WebKit, LANG=%s: "
+                         "the window on show" % lang):
+                continue
             typical_request(p)
             if p.language != "de-DE":
                 check_captions_whole(p.js, "WebKit")
