@@ -28,10 +28,11 @@ emscripten::val BrowserLocale() {
 // A screen too small for the window at its place, a phone's above all, gets
 // the window at its top-left corner instead, as a desktop keeps a window on
 // screen, scaled down to the screen's width so that nothing needs scrolling
-// sideways (where the screen's pixels are fine enough). Scaled as a picture of itself, the window
-// keeps the layout it has at 1:1, where every caption fits (a zoom would lay the text out again in
-// smaller type). The root's client size is the screen in CSS pixels even when a
-// page wider than it has made a phone's browser zoom out.
+// sideways (where the screen's pixels are fine enough). Scaled as a picture
+// of itself, the window keeps the layout it has at 1:1, where every caption
+// fits (a zoom would lay the text out again in smaller type). The root's
+// client size is the screen in CSS pixels even when a page wider than it has
+// made a phone's browser zoom out.
 void Page::FitScreen() {
     val frame = window_["parentElement"];
     frame["classList"].call<void>("remove", val("cornered"));
