@@ -389,7 +389,7 @@ def firefox_test(profile):
         return result.get("value") if isinstance(result, dict) else result
     read()
     call("WebDriver:NewSession", capabilities={})
-    call("WebDriver:SetWindowRect", width=800, height=600)
+    call("WebDriver:SetWindowRect", width=800, height=640)  # room for the window at its place
     call("WebDriver:Navigate", url=PAGE)
     got = call("WebDriver:ExecuteScript", args=[], script="""const $ = s => document.querySelector(s);
         $('#Text5').value = '2000'; $('#Option8 input').click(); $('#HScroll1 .right').click();
