@@ -4,7 +4,6 @@
 
 #include "browser.h"
 #include "look.h"
-#include "pictures.h"
 #include "rules.h"
 #include "words.h"
 
@@ -64,7 +63,15 @@ Page::Page() {
 
     BuildFrame();
     BuildControls();
-    FitScreen();
+    // Forced colours switch high contrast on and off; a light or dark
+    // preference changes the forced palette the pictures are drawn in.
+    for (const char* query : {"(forced-colors: active)", "(prefers-color-scheme: dark)"}) {
+        val list = val::global("window").call<val>("matchMedia", val(query));
+        list.call<void>("addEventListener", val("change"), val::module_property("onSchemeChange"));
+        if (forcedColours_.isNull()) forcedColours_ = list;
+    }
+    FollowScheme();
+    FollowScreen();
     form_.Open();
     Focus(form_.StartFocus());
 }
@@ -106,8 +113,6 @@ void Page::BuildFrame() {
     body.call<void>("append", frame, announcer_);
     for (const char* type : {"click", "change", "keydown"})
         frame.call<void>("addEventListener", val(type), val::module_property("onEvent"));
-    val::global("window").call<void>("addEventListener", val("resize"),
-                                     val::module_property("onEvent"));
 }
 
 void Page::BuildControls() {
@@ -124,8 +129,6 @@ void Page::BuildControls() {
         style.set("width", PxText(c.width));
         style.set("height", PxText(c.height));
         style.set("font", CssFont(c.font));
-        style.set("background", CssColour(BackColour(c)));
-        style.set("color", CssColour(ForeColour(c)));
         box.set("hidden", !c.shown);
         if (c.presence == Presence::Decoration)
             box.call<void>("setAttribute", val("aria-hidden"), val("true"));
@@ -176,7 +179,6 @@ void Page::BuildControls() {
             case Kind::Image:
             case Kind::PictureBox: {
                 val image = document_.call<val>("createElement", val("img"));
-                image.set("src", PictureDataUrl(c.picture));
                 image.set("alt", PictureName(c.picture));
                 image.call<void>("setAttribute", val("aria-description"),
                                  val(PictureDescription(c.picture)));
@@ -192,6 +194,7 @@ void Page::BuildControls() {
         parent.call<void>("append", box);
         boxes_.push_back(box);
         inputs_.push_back(input);
+        fore_.push_back(ForeColour(c));
     }
 
     // Stacking: the first in the order lies on top.
@@ -221,7 +224,8 @@ std::string Page::DoText(ControlId id) const {
 }
 
 void Page::DoSetForeColour(ControlId id, Colour colour) {
-    Box(id)["style"].set("color", CssColour(colour));
+    fore_[Index(id)] = colour;
+    Box(id)["style"].set("color", CssColour(InScheme(id, Layer::Fore, colour, scheme_)));
 }
 
 // The browser draws every change by itself.

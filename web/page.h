@@ -12,6 +12,7 @@
 
 #include "control_table.h"
 #include "form.h"
+#include "high_contrast.h"
 #include "view.h"
 
 namespace lpf::web {
@@ -24,6 +25,8 @@ class Page : public View {
 
     // Every event the page listens to, from any element.
     void Handle(const val& event);
+    // Forced colours switched on or off.
+    void SchemeChanged() { FollowScheme(); }
 
   private:
     // lpf::View
@@ -47,7 +50,12 @@ class Page : public View {
 
     void BuildFrame();
     void BuildControls();
-    void FitScreen();  // browser.cpp
+    // The window's place and scale on the screen, now and whenever the
+    // screen's size changes (browser.cpp).
+    void FollowScreen();
+    void FitScreen();
+    // Every control's colours and the pictures in the user's scheme (scheme.cpp).
+    void FollowScheme();
     val& Box(ControlId id) { return boxes_[Index(id)]; }
     const val& Box(ControlId id) const { return boxes_[Index(id)]; }
     // The element that takes the focus and holds the value: the box itself,
@@ -68,6 +76,9 @@ class Page : public View {
     val announcer_ = val::null();  // a live region that speaks what appears
     std::vector<val> boxes_;       // by ControlId
     std::vector<val> inputs_;
+    std::vector<Colour> fore_;         // as designed or as a handler set it
+    val forcedColours_ = val::null();  // the browser's high-contrast setting
+    Scheme scheme_ = Scheme::Design;
     int scrollStep_ = 1;           // what an arrow key or click moves the scroll bar
     char decimalSeparator_ = '.';  // of the browser's language
     Form form_{*this};

@@ -94,6 +94,7 @@ Window::Window(HINSTANCE instance, int show) {
     BuildControls(instance);
     form_.Open();
     PresentPictures();
+    FollowScheme();
     focus_ = form_.StartFocus();
     ShowWindow(hwnd_, show);
     // Focus rectangles show from the start, as the keyboard user needs them.
