@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <utility>
 
 #include "accessibility.h"
 #include "look.h"
@@ -117,46 +118,26 @@ QWidget* MakeLabel(const ControlRow& c, QWidget* in) {
     return label;
 }
 
-QWidget* MakeImage(const ControlRow& c, QWidget* in) {
-    return Dressed(new PictureView(c.id, in), c);
-}
-
-QWidget* MakePictureBox(const ControlRow& c, QWidget* in) {
-    QWidget* sheet = Dressed(new PictureView(c.id, in), c);
-    sheet->setEnabled(false);  // the help sheet takes no mouse or keyboard input
-    return sheet;
-}
-
-using Maker = QWidget* (*)(const ControlRow&, QWidget*);
-
-Maker MakerOf(Kind kind) {
-    switch (kind) {
-        case Kind::PushButton:
-            return MakePushButton;
-        case Kind::TextBox:
-            return MakeTextBox;
-        case Kind::MaskBox:
-            return MakeMaskBox;
-        case Kind::ScrollBar:
-            return MakeScrollBar;
-        case Kind::Frame:
-            return MakeFrame;
-        case Kind::OptionButton:
-            return MakeOptionButton;
-        case Kind::Label:
-            return MakeLabel;
-        case Kind::Image:
-            return MakeImage;
-        case Kind::PictureBox:
-            break;
-    }
-    return MakePictureBox;
+// The help sheet takes no mouse or keyboard input.
+QWidget* MakePicture(const ControlRow& c, QWidget* in) {
+    QWidget* picture = Dressed(new PictureView(c.id, in), c);
+    picture->setEnabled(c.kind != Kind::PictureBox);
+    return picture;
 }
 
 }  // namespace
 
 QWidget* MakeControl(const ControlRow& c, QWidget* container) {
-    return MakerOf(c.kind)(c, container);
+    using Maker = QWidget* (*)(const ControlRow&, QWidget*);
+    static constexpr std::pair<Kind, Maker> kMakers[] = {
+        {Kind::PushButton, MakePushButton}, {Kind::TextBox, MakeTextBox},
+        {Kind::MaskBox, MakeMaskBox},       {Kind::ScrollBar, MakeScrollBar},
+        {Kind::Frame, MakeFrame},           {Kind::OptionButton, MakeOptionButton},
+        {Kind::Label, MakeLabel},
+    };
+    for (const auto& [kind, make] : kMakers)
+        if (c.kind == kind) return make(c, container);
+    return MakePicture(c, container);  // an image or the help sheet
 }
 
 }  // namespace lpf

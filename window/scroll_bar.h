@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <optional>
+#include <utility>
 
 #include "scroll_model.h"
 
@@ -44,24 +45,18 @@ class HorizontalScrollBar : public QScrollBar {
     // A drag's end, the wheel and a click that jumps all leave the thumb
     // where the user put it: that is where it is released.
     static std::optional<ScrollAction> ActionOf(int action) {
-        switch (action) {
-            case SliderSingleStepAdd:
-                return ScrollAction::LineRight;
-            case SliderSingleStepSub:
-                return ScrollAction::LineLeft;
-            case SliderPageStepAdd:
-                return ScrollAction::PageRight;
-            case SliderPageStepSub:
-                return ScrollAction::PageLeft;
-            case SliderToMinimum:
-                return ScrollAction::ToStart;
-            case SliderToMaximum:
-                return ScrollAction::ToEnd;
-            case SliderMove:
-                return ScrollAction::ThumbAt;
-            default:
-                return std::nullopt;
-        }
+        static constexpr std::pair<int, ScrollAction> kActions[] = {
+            {SliderSingleStepSub, ScrollAction::LineLeft},
+            {SliderSingleStepAdd, ScrollAction::LineRight},
+            {SliderPageStepSub, ScrollAction::PageLeft},
+            {SliderPageStepAdd, ScrollAction::PageRight},
+            {SliderToMinimum, ScrollAction::ToStart},
+            {SliderToMaximum, ScrollAction::ToEnd},
+            {SliderMove, ScrollAction::ThumbAt},
+        };
+        for (const auto& [qtAction, acted] : kActions)
+            if (action == qtAction) return acted;
+        return std::nullopt;
     }
 };
 
