@@ -64,8 +64,15 @@ void Form::Clicked(ControlId control) {
         case Command6:
             return Command6_Click();
         default:
+            if (Row(control).kind == Kind::OptionButton) ChooseOption(control);
             return;
     }
+}
+
+void Form::ChooseOption(ControlId option) {
+    if (view_.Selected(option)) return;
+    view_.Select(option);
+    OptionSelected(option);
 }
 
 void Form::OptionSelected(ControlId option) {
@@ -111,10 +118,7 @@ bool Form::ArrowPressed(ControlId focus, Arrow arrow) {
     if (Row(focus).kind != Kind::OptionButton) return false;
     const std::optional<ControlId> to = ArrowNeighbour(focus, arrow);
     if (!to) return true;
-    if (!view_.Selected(*to)) {
-        view_.Select(*to);
-        OptionSelected(*to);
-    }
+    ChooseOption(*to);
     view_.Focus(
         *to, arrow == Arrow::Left || arrow == Arrow::Up ? FocusMove::Backward : FocusMove::Forward);
     return true;

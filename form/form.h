@@ -25,7 +25,9 @@ class Form {
 
     // What the user did, as the toolkit reports it. Each runs the handler of
     // that control, if it has one.
-    void Clicked(ControlId control);        // a push button
+    // A push button, or an option the window leaves to the form to select:
+    // selected, it runs its Click unless it was selected already.
+    void Clicked(ControlId control);
     void OptionSelected(ControlId option);  // an option became the selected one
     void ScrollSettled(ControlId bar);      // the scroll bar's value has settled
     // The user acted on the scroll bar: the form moves it where the action
@@ -65,6 +67,7 @@ class Form {
     void IncrementOption_Click(ControlId option);  // Option3 .. Option10
 
   private:
+    void ChooseOption(ControlId option);
     void ApplyOrder(bool twoPoles);
     void NameBoxesByCaptions();
 

@@ -21,8 +21,8 @@ struct KindLook {
 
 // The native control of each kind. Labels and pictures do not wrap, grey or
 // interpret "&"; pictures and coloured push buttons are drawn here
-// (messages.cpp). Option buttons are not automatic: the window selects them,
-// so that only a change of selection reaches the form.
+// (drawing.cpp). Option buttons are not automatic: the form selects them, so
+// that only a change of selection runs a Click.
 KindLook LookOf(const ControlRow& row) {
     switch (row.kind) {
         case Kind::PushButton:

@@ -57,21 +57,9 @@ LRESULT Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+// Push buttons, and options, which are not automatic: the form selects them.
 void Window::Command(HWND control, int code) {
-    ControlId id;
-    if (code != BN_CLICKED || !IdOf(control, id)) return;
-    if (Row(id).kind == Kind::OptionButton)
-        ChooseOption(id);
-    else
-        form_.Clicked(id);
-}
-
-// An option chosen by mouse, Space or arrow key: the form hears of it only
-// when it becomes the selected one.
-void Window::ChooseOption(ControlId option) {
-    if (Selected(option)) return;
-    Select(option);
-    form_.OptionSelected(option);
+    if (ControlId id; code == BN_CLICKED && IdOf(control, id)) form_.Clicked(id);
 }
 
 // Arrow and trough clicks, keys, and the end of a thumb drag, each as the

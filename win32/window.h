@@ -83,7 +83,6 @@ class Window : public View {
     // messages.cpp
     void Command(HWND control, int code);
     void Scrolled(HWND bar, int code);
-    void ChooseOption(ControlId option);  // by the user: reported when it changes
     void ColoursChanged();
     void DpiChanged(UINT dpi, const RECT& suggested);
 

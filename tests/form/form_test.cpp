@@ -202,6 +202,14 @@ const HandlerCase kCases[] = {
      },
      "keyboard",
      {"keyboard focus Command5"}},
+    {"an option clicked where the window leaves selecting to the form",
+     [](RecordingView&) {},
+     [](lpf::Form& f) {
+         f.Clicked(ControlId::Option9);
+         f.Clicked(ControlId::Option9);  // selected already: no Click
+     },
+     "",
+     {"select Option9", "HScroll1 step 500"}},
     {"Right from increment 1: selected, its step set, then focused",
      [](RecordingView&) {},
      [](lpf::Form& f) { f.ArrowPressed(ControlId::Option3, lpf::Arrow::Right); },
