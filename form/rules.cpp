@@ -6,6 +6,8 @@
 #include <cstring>
 #include <limits>
 
+#include "high_contrast.h"
+
 namespace lpf {
 namespace {
 
@@ -68,12 +70,13 @@ std::span<const ControlId> TabOrder() {
 Colour ForeColour(const ControlRow& row) {
     const bool caption =
         row.kind == Kind::Label || row.kind == Kind::Frame || row.kind == Kind::OptionButton;
-    if (row.fore.source == Colour::Source::KindDefault && caption) return Sys(18);  // button text
+    if (row.fore.source == Colour::Source::KindDefault && caption)
+        return Sys(SystemColour::ButtonText);
     return row.fore;
 }
 
 Colour BackColour(const ControlRow& row) {
-    if (row.kind == Kind::MaskBox) return Sys(5);  // window background
+    if (row.kind == Kind::MaskBox) return PictureGround;
     return row.back;
 }
 

@@ -30,7 +30,7 @@ std::span<const ControlId> TabOrder();
 
 // A row's colours with its kind's usual colour filled in where the design
 // leaves it to the kind: captions (labels, frames, option buttons) write in
-// the button-text colour, and a mask is the plain window colour. What is
+// the button-text colour, and a mask is its picture's ground. What is
 // still Usual after this is the toolkit's own default for that kind.
 Colour ForeColour(const ControlRow& row);
 Colour BackColour(const ControlRow& row);

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "look.h"
-#include "pictures.h"
 #include "rules.h"
 #include "words.h"
 
@@ -88,11 +87,11 @@ Elements MakeLabel(const ControlRow& c) {
     return {label, label};
 }
 
-// A box holding the image, which keeps its natural size.
+// A box holding the image, which keeps its natural size; drawn in the
+// user's scheme (scheme.cpp).
 Elements MakePicture(const ControlRow& c) {
     val box = Element("div", "control picture");
     val image = Element("img");
-    image.set("src", PictureDataUrl(c.picture));
     image.set("alt", PictureName(c.picture));
     image.call<void>("setAttribute", val("aria-description"), val(PictureDescription(c.picture)));
     box.call<void>("append", image);
@@ -137,8 +136,6 @@ Elements MakeControl(const ControlRow& c) {
     style.set("width", PxText(c.width));
     style.set("height", PxText(c.height));
     style.set("font", CssFont(c.font));
-    style.set("background", CssColour(BackColour(c)));
-    style.set("color", CssColour(ForeColour(c)));
     box.set("hidden", !c.shown);
     if (c.presence == Presence::Decoration)
         box.call<void>("setAttribute", val("aria-hidden"), val("true"));

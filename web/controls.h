@@ -1,6 +1,7 @@
 #pragma once
 // The DOM elements of each kind of control, made from its row of the control
-// table: placed, in its font and colours, shown or hidden as the table says.
+// table: placed, in its font, shown or hidden as the table says; their
+// colours follow the user's scheme (scheme.cpp).
 // The page's style sheet dresses each kind by its class.
 
 #include <emscripten/val.h>

@@ -118,12 +118,17 @@ void OnEvent(val event) {
     if (thePage) thePage->Handle(event);
 }
 
+void OnSchemeChange(val) {
+    if (thePage) thePage->SchemeChanged();
+}
+
 }  // namespace
 
 }  // namespace lpf::web
 
 EMSCRIPTEN_BINDINGS(lowpass) {
     emscripten::function("onEvent", &lpf::web::OnEvent);
+    emscripten::function("onSchemeChange", &lpf::web::OnSchemeChange);
 }
 
 int main() {

@@ -29,6 +29,14 @@ std::string LanguageSeparator() {
 Page::Page() : decimalSeparator_(LanguageSeparator()) {
     BuildFrame();
     BuildControls();
+    // Forced colours switch high contrast on and off; a light or dark
+    // preference changes the forced palette the pictures are drawn in.
+    for (const char* query : {"(forced-colors: active)", "(prefers-color-scheme: dark)"}) {
+        val list = val::global("window").call<val>("matchMedia", val(query));
+        list.call<void>("addEventListener", val("change"), val::module_property("onSchemeChange"));
+        if (forcedColours_.isNull()) forcedColours_ = list;
+    }
+    FollowScheme();
     form_.Open();
 }
 
@@ -77,6 +85,7 @@ void Page::BuildControls() {
         (c.container ? Box(*c.container) : window_).call<void>("append", made.box);
         boxes_.push_back(made.box);
         inputs_.push_back(made.input);
+        fore_.push_back(ForeColour(c));
     }
     // Stacking: the first in the order lies on top.
     const auto order = StackingOrder();
@@ -108,7 +117,8 @@ std::string Page::DoText(ControlId id) const {
 }
 
 void Page::DoSetForeColour(ControlId id, Colour colour) {
-    Box(id)["style"].set("color", CssColour(colour));
+    fore_[Index(id)] = colour;
+    Box(id)["style"].set("color", CssColour(InScheme(id, Layer::Fore, colour, scheme_)));
 }
 
 // The browser draws every change by itself.

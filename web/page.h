@@ -13,6 +13,7 @@
 
 #include "control_table.h"
 #include "form.h"
+#include "high_contrast.h"
 #include "view.h"
 
 namespace lpf::web {
@@ -25,6 +26,8 @@ class Page : public View {
 
     // Every event the page listens to, from any element.
     void Handle(const val& event);
+    // Forced colours switched on or off.
+    void SchemeChanged() { FollowScheme(); }
 
   private:
     // lpf::View
@@ -50,6 +53,8 @@ class Page : public View {
 
     void BuildFrame();
     void BuildControls();
+    // Every control's colours and the pictures in the user's scheme (scheme.cpp).
+    void FollowScheme();
     val& Box(ControlId id) { return boxes_[Index(id)]; }
     const val& Box(ControlId id) const { return boxes_[Index(id)]; }
     // The element that takes the focus and holds the value: the box itself,
@@ -66,6 +71,9 @@ class Page : public View {
     val announcer_ = val::null();  // a live region that speaks what appears
     std::vector<val> boxes_;       // by ControlId
     std::vector<val> inputs_;
+    std::vector<Colour> fore_;         // as designed or as a handler set it
+    val forcedColours_ = val::null();  // the browser's high-contrast setting
+    Scheme scheme_ = Scheme::Design;
     std::string decimalSeparator_;  // of the browser's language
     Form form_{*this};
 };

@@ -15,8 +15,8 @@ LRESULT Window::ControlColours(UINT message, HDC dc, HWND control) {
     if (!IdOf(control, id))
         return DefWindowProcW(hwnd_, message, reinterpret_cast<WPARAM>(dc),
                               reinterpret_cast<LPARAM>(control));
-    const COLORREF back = ColourRef(BackColour(Row(id)));
-    const COLORREF fore = ColourRef(fore_[Index(id)]);
+    const COLORREF back = ColourRef(Shown(id, Layer::Back, BackColour(Row(id))));
+    const COLORREF fore = ColourRef(Shown(id, Layer::Fore, fore_[Index(id)]));
     LRESULT brush = DefWindowProcW(hwnd_, message, reinterpret_cast<WPARAM>(dc),
                                    reinterpret_cast<LPARAM>(control));
     if (back != CLR_INVALID) {
@@ -39,7 +39,7 @@ void Window::DrawItem(const DRAWITEMSTRUCT& item) {
         // in while pressed; its lines as thick as the dpi makes a pixel.
         const bool pressed = item.itemState & ODS_SELECTED;
         const int line = Scaled(1, dpi_);
-        FillRect(dc, &area, BrushOf(ColourRef(row.back)));
+        FillRect(dc, &area, BrushOf(ColourRef(Shown(id, Layer::Back, row.back))));
         RECT edge = area;
         for (UINT part : {pressed ? BDR_SUNKENOUTER : BDR_RAISEDOUTER,
                           pressed ? BDR_SUNKENINNER : BDR_RAISEDINNER}) {
@@ -50,7 +50,7 @@ void Window::DrawItem(const DRAWITEMSTRUCT& item) {
         }
         wchar_t caption[64];
         GetWindowTextW(item.hwndItem, caption, 64);
-        const COLORREF fore = ColourRef(fore_[Index(id)]);
+        const COLORREF fore = ColourRef(Shown(id, Layer::Fore, fore_[Index(id)]));
         SetTextColor(dc, fore == CLR_INVALID ? GetSysColor(COLOR_BTNTEXT) : fore);
         SetBkMode(dc, TRANSPARENT);
         const auto oldFont = SelectObject(dc, FontOf(row.font, dpi_));
@@ -72,9 +72,10 @@ void Window::DrawItem(const DRAWITEMSTRUCT& item) {
     // screen pixels as large as the dpi makes a design pixel: never smoothed,
     // so edges and lettering stay sharp. What it leaves of the control shows
     // the control's back colour.
-    const COLORREF back = ColourRef(row.back);
+    const COLORREF back = ColourRef(Shown(id, Layer::Back, row.back));
     if (back != CLR_INVALID) FillRect(dc, &area, BrushOf(back));
-    const HBITMAP picture = pictures_[static_cast<int>(row.picture)];
+    const HBITMAP contrasting = contrastPictures_[static_cast<int>(row.picture)];
+    const HBITMAP picture = contrasting ? contrasting : pictures_[static_cast<int>(row.picture)];
     if (!picture) return;
     BITMAP size;
     GetObjectW(picture, sizeof size, &size);

@@ -2,11 +2,12 @@
 // How the design's geometry, fonts and colours appear on a Windows desktop at
 // the window's own dots per inch: twips and 96-dpi pixels scaled as MulDiv
 // rounds, fonts asked for by name at that dpi's pixel height, system colours
-// read by their numbers.
+// read by the scheme's numbers for them.
 
 #include <windows.h>
 
 #include "control_table.h"
+#include "high_contrast.h"
 
 namespace lpf::win32 {
 
@@ -29,6 +30,13 @@ HFONT FontOf(const DesignFont& font, UINT dpi);
 
 // A design colour on this desktop; CLR_INVALID for a kind's usual colour.
 COLORREF ColourRef(Colour colour);
+
+// Whether the user's high-contrast setting is on, asked each time.
+Scheme DesktopScheme();
+
+// A picture from the program's resources with its pixels in the desktop's
+// high-contrast colours; null if it cannot be made.
+HBITMAP PictureInHighContrast(HINSTANCE instance, Picture picture);
 
 // A solid brush of that colour, kept until the desktop's colours change.
 HBRUSH BrushOf(COLORREF colour);

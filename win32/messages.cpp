@@ -85,10 +85,24 @@ void Window::Scrolled(HWND bar, int code) {
 // names are read again (ColourRef reads them each time), the brushes made
 // anew, the window's own background first, and everything drawn again.
 void Window::ColoursChanged() {
+    FollowScheme();
     ForgetBrushes();
     SetClassLongPtrW(hwnd_, GCLP_HBRBACKGROUND,
                      reinterpret_cast<LONG_PTR>(BrushOf(ColourRef(kForm1.back))));
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+}
+
+// Whether high contrast is on, and the pictures in the scheme's colours
+// while it is: made again at each change, since the colours may be new.
+void Window::FollowScheme() {
+    scheme_ = DesktopScheme();
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
+    for (int number = 0; number < static_cast<int>(contrastPictures_.size()); ++number) {
+        if (contrastPictures_[number]) DeleteObject(contrastPictures_[number]);
+        contrastPictures_[number] = scheme_ == Scheme::HighContrast && pictures_[number]
+                                        ? PictureInHighContrast(instance, Picture(number))
+                                        : nullptr;
+    }
 }
 
 // Moved to a monitor of another dpi: the system suggests where the window

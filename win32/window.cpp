@@ -46,6 +46,7 @@ Window::Window(HINSTANCE instance, int show) {
     BuildControls(instance);
     form_.Open();
     PresentPictures();
+    FollowScheme();
     ShowWindow(hwnd_, show);
     // Focus rectangles show from the start, as the keyboard user needs them.
     SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);

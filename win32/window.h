@@ -15,6 +15,7 @@
 #include "accessibility.h"
 #include "control_table.h"
 #include "form.h"
+#include "high_contrast.h"
 #include "view.h"
 
 namespace lpf::win32 {
@@ -84,12 +85,18 @@ class Window : public View {
     void Command(HWND control, int code);
     void Scrolled(HWND bar, int code);
     void ColoursChanged();
+    void FollowScheme();
+    Colour Shown(ControlId id, Layer layer, Colour designed) const {
+        return InScheme(id, layer, designed, scheme_);
+    }
     void DpiChanged(UINT dpi, const RECT& suggested);
 
     HWND hwnd_ = nullptr;
     std::array<HWND, kControlCount> controls_{};
     std::array<Colour, kControlCount> fore_{};
-    std::array<HBITMAP, 4> pictures_{};  // by Picture
+    std::array<HBITMAP, 4> pictures_{};          // by Picture
+    std::array<HBITMAP, 4> contrastPictures_{};  // the same in high contrast, while it is on
+    Scheme scheme_ = Scheme::Design;
     std::array<Presentation, kControlCount> presented_{};
     UINT dpi_ = 96;
     ControlId focus_{};  // the control with the focus when the window was last active

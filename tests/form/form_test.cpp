@@ -9,9 +9,11 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "control_table.h"
+#include "high_contrast.h"
 #include "rules.h"
 
 namespace {
@@ -549,6 +551,51 @@ TEST(FormRules, TheRefreshPromptAndTheHelpSheetAnnounceThemselves) {
     for (const lpf::ControlRow& row : lpf::ControlTable())
         if (lpf::AnnouncesItself(row.id)) announced.push_back(row.id);
     EXPECT_EQ(announced, (std::vector<ControlId>{Picture1, Label20}));
+}
+
+// Off, every colour is the design's; on, no colour fixed by value is left,
+// whichever control has it, on either layer, including the ones handlers set.
+TEST(FormRules, HighContrastLeavesNoFixedColour) {
+    using lpf::Layer, lpf::Scheme;
+    for (const lpf::ControlRow& row : lpf::ControlTable()) {
+        SCOPED_TRACE(row.name);
+        for (auto [layer, colour] : {std::pair{Layer::Fore, lpf::ForeColour(row)},
+                                     std::pair{Layer::Back, lpf::BackColour(row)}}) {
+            EXPECT_EQ(lpf::InScheme(row.id, layer, colour, Scheme::Design), colour);
+            EXPECT_NE(lpf::InScheme(row.id, layer, colour, Scheme::HighContrast).source,
+                      lpf::Colour::Source::Rgb);
+        }
+    }
+}
+
+// The prompt and the order caption stand out in highlight, other captions
+// in button text, the edge bars as lines in window text; a mask shows the
+// white its schematic is drawn on, which becomes the window colour with it.
+TEST(FormRules, HighContrastGivesEachColourItsRole) {
+    using enum lpf::SystemColour;
+    using lpf::Layer, lpf::Rgb, lpf::Sys, lpf::Scheme;
+    const std::tuple<ControlId, Layer, lpf::Colour, lpf::Colour> kRoles[] = {
+        {Label3, Layer::Fore, Rgb(192, 0, 0), Sys(Highlight)},
+        {Label20, Layer::Fore, Rgb(255, 0, 0), Sys(Highlight)},
+        {Label14, Layer::Fore, Rgb(0, 0, 128), Sys(ButtonText)},
+        {Command2, Layer::Back, Rgb(255, 0, 0), Sys(ButtonFace)},
+        {Label8, Layer::Back, Rgb(0, 0, 128), Sys(WindowText)},
+        {Text7, Layer::Back, lpf::BackColour(lpf::Row(Text7)), Sys(Window)},
+        {Label2, Layer::Back, Sys(ActiveCaptionText), Sys(ActiveCaptionText)},
+    };
+    for (const auto& [id, layer, designed, shown] : kRoles)
+        EXPECT_EQ(lpf::InScheme(id, layer, designed, Scheme::HighContrast), shown) << Name(id);
+    const std::pair<lpf::Colour, lpf::Colour> kInks[] = {
+        {Rgb(255, 255, 255), Sys(Window)},
+        {Rgb(0, 0, 0), Sys(WindowText)},
+        {Rgb(255, 0, 0), Sys(Highlight)},
+        {Rgb(0, 64, 128), Sys(WindowText)},
+    };
+    for (const auto& [pixel, shown] : kInks) {
+        EXPECT_EQ(lpf::PictureInk(pixel, Scheme::Design), pixel);
+        EXPECT_EQ(lpf::PictureInk(pixel, Scheme::HighContrast), shown);
+    }
+    EXPECT_EQ(lpf::BackColour(lpf::Row(Text6)), Rgb(255, 255, 255));
 }
 
 TEST(FormRules, CallsOutsideTheContractAreCaughtAndNotPassedOn) {

@@ -23,8 +23,9 @@ WEB_BUILD, SOURCE, MODE = sys.argv[1:4]
 PAGE = "file://" + os.path.join(os.path.abspath(WEB_BUILD), "lowpass.html")
 sys.path.insert(0, os.path.join(SOURCE, "tests", "e2e"))
 from e2e_common import (BOX_NAMES, EXPECTED_THREE_POLES, EXPECTED_TWO_POLES,  # noqa: E402
-                        HIDDEN_AT_START, SCHEMATIC_NAMES, TAB_WALK_THREE_POLES, check, failures,
-                        give_up_after, self_check_expected, spawn, stop_children)
+                        HIDDEN_AT_START, SCHEMATIC_NAMES, TAB_WALK_THREE_POLES, check,
+                        check_high_contrast, failures, give_up_after, self_check_contrast,
+                        self_check_expected, spawn, stop_children)
 
 # Each control's rectangle in CSS pixels within the client area, read off the
 # window's design: left, top, width, height.
@@ -60,6 +61,26 @@ PIXELS_JS = """const i = document.querySelector('#' + arguments[0] + ' img');
   const d = g.getImageData(0, 0, c.width, c.height).data;
   for (let k = 0; k < d.length; k += 8192) s += String.fromCharCode(...d.subarray(k, k + 8192));
   return btoa(s);"""
+# Where each caption is drawn, as page coordinates (a frame's legend, an
+# option's words beside its circle, the inside of a button's or box's
+# edges), and every control's box.
+CAPTIONS_JS = """const box = e => { const b = e.getBoundingClientRect(); return [b.x, b.y, b.width, b.height]; };
+  const all = [...document.querySelectorAll('#Form1 [data-control]')];
+  return [all.filter(e => e.checkVisibility() && !e.matches('.mask')
+      && (e.matches('input') ? e.value : e.textContent).trim())
+    .map(e => { const legend = e.querySelector(':scope > legend');
+      const radio = e.querySelector(':scope > input[type=radio]');
+      const [x, y, w, h] = box(legend || e), r = radio && radio.getBoundingClientRect();
+      const edge = e.matches('button, input') ? 3 : 0;
+      return [e.id, r ? [r.right, y, x + w - r.right, h] : [x + edge, y + edge, w - 2 * edge, h - 2 * edge]]; }),
+    Object.fromEntries(all.map(e => [e.id, box(e)]))];"""
+SYSTEM_RGB_JS = r"""const s = document.createElement('span'); s.style.forcedColorAdjust = 'none';
+  document.body.append(s); const got = arguments[0].map(c => { s.style.color = c;
+  const v = getComputedStyle(s).color.match(/[\d.]+/g).map(Number); return v.concat([1]).slice(0, 4); });
+  s.remove(); return got;"""
+# The black high-contrast palette, as a browser forces it.
+FORCED_BLACK = [{"name": "forced-colors", "value": "active"},
+                {"name": "prefers-color-scheme", "value": "dark"}]
 
 
 def bmp_rgba(file):
@@ -101,6 +122,18 @@ class Chromium:
         s = self.js(STATE)
         return [s[n]["shown"] if n == "Label20" else s[n]["text"] for n in names]
 
+    def screen(self):
+        """The page's pixels as (r, g, b), rows of 800, drawn afresh: the
+        compositor's tiles may keep edges smoothed in an earlier frame."""
+        shot = self.d.execute_cdp_cmd("Page.captureScreenshot", {"captureBeyondViewport": True})
+        raw = subprocess.run(["/usr/bin/convert", "png:-", "-depth", "8", "rgb:-"], check=True,
+                             input=base64.b64decode(shot["data"]), capture_output=True).stdout
+        return [tuple(raw[i:i + 3]) for i in range(0, len(raw), 3)]
+
+    def area(self, screen, x, y, w, h):
+        x, y, w, h = (round(v) for v in (x, y, w, h))
+        return [screen[(y + j) * 800 + x + i] for j in range(h) for i in range(w)]
+
     def names_read(self, order):
         s = self.js(STATE)
         nodes = [n for n in self.d.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
@@ -132,6 +165,8 @@ def chromium_test(p):
                   "LPF C3 = 3.546, C4 = 1.392, and C5 = 0.2024.", True, True, "Option2", 0, []],
           "start-up: title, texts, selections, focus, nothing stored or logged (found %s)" % got)
     p.d.save_screenshot("web-start.png")
+    forced_colours(p, "forced colours of a light scheme at start-up", FORCED_BLACK[:1])
+    forced_colours(p, "forced colours of a black scheme at start-up", FORCED_BLACK)
     for name, file in PICTURES.items():
         check(base64.b64decode(p.js(PIXELS_JS, name)) == bmp_rgba(file),
               "%s shows %s pixel for pixel" % (name, file))
@@ -149,6 +184,8 @@ def chromium_test(p):
     p.names_read("three")
 
     typical_request(p)
+    forced_colours(p, "forced colours of a black scheme, both orders", FORCED_BLACK,
+                   lambda: designs_in_black(p))
     p.type_into("Text5", "abc")
     p.click("#Command1")
     check(p.texts("Text2", "Text3", "Text4") == [""] * 3, "a frequency of letters: empty results")
@@ -183,6 +220,51 @@ def chromium_test(p):
         check(got == [False, "Low Pass Filter - Butterworth has ended. Reload the page to start it "
                       "again."] and p.js("return !!document.getElementById('Form1')"),
               "%s ends the program, the page says so, a reload starts it (%s)" % (ender, got))
+
+
+def readable(p, label):
+    """The page under forced colours, as check_high_contrast reads it."""
+    screen = p.screen()
+    captions, boxes = p.js(CAPTIONS_JS)
+    window, text, (*hue, alpha) = p.js(SYSTEM_RGB_JS, ["Canvas", "CanvasText", "Highlight"])
+    # The forced highlight may be translucent: as drawn on the ground.
+    highlight = tuple(round(alpha * h + (1 - alpha) * c) for h, c in zip(hue, window))
+    boxes["Picture1"][2] = boxes["Command6"][0] - boxes["Picture1"][0]  # left of Close, over it
+    check_high_contrast(label, {n: p.area(screen, *a) for n, a in captions},
+                        {n for n, v in p.js(STATE).items() if v["shown"]},
+                        lambda n: p.area(screen, *boxes[n]), tuple(window[:3]), tuple(text[:3]),
+                        highlight)
+
+
+def forced_colours(p, label, features, *then):
+    """Forced colours on, as a browser's high-contrast setting: every caption
+    readable, no mask seen; then what else is given; off again, the page as
+    before, pixel for pixel."""
+    before = p.screen()
+    p.d.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": features})
+    readable(p, label)
+    for step in then:
+        step()
+    p.d.execute_cdp_cmd("Emulation.setEmulatedMedia", {"features": []})
+    differing = sum(a != b for a, b in zip(before, p.screen()))
+    check(differing == 0, "%s, off again: %d pixels differ from before" % (label, differing))
+
+
+def designs_in_black(p):
+    """The digits of both orders, the help sheet; the window left as found."""
+    p.d.save_screenshot("web-forced-colours.png")
+    for order, poles, results in (("Option2", "three", EXPECTED_THREE_POLES),
+                                  ("Option1", "two", EXPECTED_TWO_POLES)):
+        p.click("#%s input" % order)
+        p.click("#Command1")
+        readable(p, "forced colours, %s poles" % poles)
+        got = p.texts(*["Text2", "Text3", "Text4"][:len(results)])
+        check(got == results, "forced colours, %s poles: digits (found %s)" % (poles, got))
+    p.click("#Command5")
+    readable(p, "forced colours, help sheet")
+    p.d.save_screenshot("web-forced-colours-help.png")
+    p.click("#Command6")
+    p.click("#Option2 input")
 
 
 def typical_request(p):
@@ -245,6 +327,7 @@ def firefox_test(profile):
 def main():
     give_up_after(110)
     self_check_expected()
+    self_check_contrast()
     profile = tempfile.mkdtemp(prefix="lowpass-firefox-")
     try:
         if MODE == "firefox":

@@ -28,8 +28,9 @@ WIN32_BUILD, SOURCE = sys.argv[1], sys.argv[2]
 sys.path.insert(0, os.path.join(SOURCE, "tests", "e2e"))
 from e2e_common import (BOX_NAMES, EXPECTED_THREE_POLES, EXPECTED_TWO_POLES,  # noqa: E402
                         HIDDEN_AT_START, SCHEMATIC_NAMES, TAB_WALK_THREE_POLES,
-                        TAB_WALK_TWO_POLES, check, failures,
-                        give_up_after, self_check_expected, spawn, start_xvfb, stop_children)
+                        TAB_WALK_TWO_POLES, check, check_high_contrast, failures, give_up_after,
+                        self_check_contrast, self_check_expected, spawn, start_xvfb,
+                        stop_children)
 
 TEMPLATE = os.path.abspath("wine-template")
 TITLE = "Low Pass Filter - Butterworth"
@@ -53,6 +54,14 @@ SHOWN = {"two": {"Label4", "Label13", "Label5", "Label6", "Image1", "Text6"},
          "three": {"Label1", "Label14", "Label10", "Label11", "Label12", "Label18", "Text4",
                    "Image2", "Text7"}}
 ENV = {}
+# A high-contrast black scheme by desktop colour number, RRGGBB.
+BLACK_SCHEME = {0: "000000", 5: "000000", 14: "000000", 15: "000000", 8: "FFFFFF", 9: "FFFFFF",
+                18: "FFFFFF", 20: "FFFFFF", 13: "1AEBFF", 16: "808080"}
+# Where each kind's caption is drawn within its rectangle (96-dpi pixels
+# in from the left, top, right, bottom): beside an option's circle, on a
+# frame's top edge, inside a button's edges and focus rectangle.
+CAPTION_INSET = {"Label": (0, 0, 0, 0), "OptionButton": (16, 0, 0, 0), "TextBox": (3, 3, 3, 3),
+                 "PushButton": (5, 5, 5, 5), "Frame": (10, 0, None, None)}
 
 
 def read_table():
@@ -370,6 +379,67 @@ def colours_follow(probe):
         "a new desktop colour: window and label backgrounds repainted in it")
 
 
+def readable(probe, label):
+    """The window in the black scheme, as check_high_contrast reads it."""
+    c = probe.state()["controls"]
+    captions = {}
+    for r in ROWS:
+        inset = CAPTION_INSET.get(r["kind"])
+        if c[r["name"]]["visible"] and c[r["name"]]["text"].strip() and inset:
+            x, y, w, h = r["rect"]
+            if inset[2] is None:  # a frame: the first letters of its caption
+                w, h = inset[0] + 40, FONT_PX[96][r["points"]]
+            captions[r["name"]] = pixels(x + inset[0], y + inset[1], w - inset[0] - (inset[2] or 0),
+                                         h - inset[1] - (inset[3] or 0))
+
+    def pixels_of(name):  # the help sheet: left of Close, which lies over it
+        x, y, w, h = ROW[name]["rect"]
+        return pixels(x, y, ROW["Command6"]["rect"][0] - x if name == "Picture1" else w, h)
+    check_high_contrast(label, captions, {n for n in c if c[n]["visible"]}, pixels_of,
+                        *(tuple(bytes.fromhex(BLACK_SCHEME[n])) for n in (5, 8, 13)))
+
+
+def high_contrast(probe):
+    """The black scheme with high contrast on, then off again: in it every
+    caption readable, no mask seen, the digits the same; after it the window
+    as before, pixel for pixel. The focus stays where no caret blinks."""
+    def design_at_focus_on_option8():
+        probe.click("Command1")
+        while probe.state()["focus"] != "Option8":
+            press(probe, "Tab", focus)
+    probe.click("Command4")
+    probe.set_text("Text5", "2000")
+    probe.click("Option8")
+    right_arrow()
+    poll(lambda: probe.texts("Text1") == ["1100"])
+    design_at_focus_on_option8()
+    probe.ask("contrast 0")  # a setting changed, high contrast still off: all drawn again
+    time.sleep(0.5)
+    before = pixels(0, 0, *CLIENT[2:])
+    probe.ask("contrast 1")
+    for number, colour in BLACK_SCHEME.items():
+        probe.ask("syscolor %d %s" % (number, colour[4:] + colour[2:4] + colour[:2]))
+    poll(lambda: pixel(*ROW["Label7"]["rect"][:2]) == (255, 255, 255))  # an edge bar
+    run("/usr/bin/import", "-window", "root", "win32-high-contrast.png")
+    for order, poles, results in (("Option2", "three", EXPECTED_THREE_POLES),
+                                  ("Option1", "two", EXPECTED_TWO_POLES)):
+        probe.click(order)
+        probe.click("Command1")
+        readable(probe, "high contrast, %s poles" % poles)
+        got = probe.texts(*["Text2", "Text3", "Text4"][:len(results)])
+        check(got == results, "high contrast, %s poles: digits (found %s)" % (poles, got))
+    probe.click("Command5")
+    readable(probe, "high contrast, help sheet")
+    run("/usr/bin/import", "-window", "root", "win32-high-contrast-help.png")
+    probe.click("Command6")
+    probe.click("Option2")
+    design_at_focus_on_option8()
+    probe.ask("contrast 0")
+    poll(lambda: pixels(0, 0, *CLIENT[2:]) == before)
+    differing = sum(a != b for a, b in zip(before, pixels(0, 0, *CLIENT[2:])))
+    check(differing == 0, "high contrast off again: %d pixels differ from before" % differing)
+
+
 def help_and_close(probe):
     probe.click("Command5")
     c = probe.state()["controls"]
@@ -419,6 +489,7 @@ def window_test(prefix):
     help_and_close(probe)
     scroll_bar(probe)
     focus_returns(probe)
+    high_contrast(probe)
     colours_follow(probe)
     check_layout(probe, probe.state(), 96, "as opened")
     probe.ask("dpi 144")
@@ -589,6 +660,7 @@ def installer_test(prefix):
 
 def main():
     self_check_expected()
+    self_check_contrast()
     give_up_after(110)
     mode = sys.argv[3]
     if mode == "prefix":
