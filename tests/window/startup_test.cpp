@@ -207,7 +207,7 @@ class StartupTest : public QObject {
         const QColor grey = form->palette().color(QPalette::Window);
         QCOMPARE(form->Control<QLabel>("Label15")->palette().color(QPalette::Window), grey);
         QCOMPARE(form->Control<QWidget>("Frame1")->palette().color(QPalette::Window), grey);
-        // The masks are in the scheme's window background, white in the light one.
+        // The masks are the white ground of the pictures they lie on.
         QCOMPARE(form->Control<QWidget>("Text7")->palette().color(QPalette::Window), Qt::white);
         QCOMPARE(form->Control<QLabel>("Label14")->palette().color(QPalette::WindowText),
                  QColor(0, 0, 128));
