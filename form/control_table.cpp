@@ -93,6 +93,17 @@ constexpr bool RowsInIdOrder() {
 }
 static_assert(RowsInIdOrder(), "each row stands at the index of its ControlId");
 
+constexpr bool WholePixels(int left, int top, int width, int height) {
+    return left % kTwipsPerPixel == 0 && top % kTwipsPerPixel == 0 && width % kTwipsPerPixel == 0 &&
+           height % kTwipsPerPixel == 0;
+}
+constexpr bool EveryRectangleInWholePixels() {
+    for (const ControlRow& row : kControls)
+        if (!WholePixels(row.left, row.top, row.width, row.height)) return false;
+    return WholePixels(kForm1.left, kForm1.top, kForm1.width, kForm1.height);
+}
+static_assert(EveryRectangleInWholePixels(), "at 96 dpi no rectangle is rounded");
+
 }  // namespace
 
 std::span<const ControlRow> ControlTable() {

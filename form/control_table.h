@@ -161,9 +161,23 @@ struct ScrollBarDesign {
 };
 inline constexpr ScrollBarDesign kHScroll1{kStartRval, 10000, kStartRval, 1, 1};
 
+// The dpi at which the design's pixels are screen pixels, 15 twips each.
+inline constexpr int kDesignDpi = 96;
+inline constexpr int kTwipsPerPixel = 1440 / kDesignDpi;
+
+// Twips (1440 to the inch) as pixels at `dpi`, rounded to the nearest and a
+// half away from zero, as Windows' MulDiv rounds, so that every window lays
+// the table out alike at any scale. Every rectangle of the table is a whole
+// number of pixels at 96 dpi (checked where the table is compiled), so there
+// nothing is rounded.
+constexpr int PixelsAt(int twips, int dpi) {
+    const int scaled = twips * dpi;
+    return (scaled >= 0 ? scaled + 720 : scaled - 720) / 1440;
+}
+
 // Pixels from twips at 96 dpi.
 constexpr int Px(int twips) {
-    return twips / 15;
+    return PixelsAt(twips, kDesignDpi);
 }
 
 }  // namespace lpf

@@ -34,7 +34,7 @@ Box BoxOf(const OptionPlace& place) {
 }
 
 // Options that touch by less than a pixel's width are not in line.
-constexpr int kPixel = 2 * 15;
+constexpr int kPixel = 2 * kTwipsPerPixel;
 
 bool Overlap(int lowA, int highA, int lowB, int highB) {
     return lowA < highB - kPixel && lowB < highA - kPixel;

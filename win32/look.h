@@ -1,8 +1,8 @@
 #pragma once
 // How the design's geometry, fonts and colours appear on a Windows desktop at
-// the window's own dots per inch: twips and 96-dpi pixels scaled as MulDiv
-// rounds, fonts asked for by name at that dpi's pixel height, system colours
-// read by the scheme's numbers for them.
+// the window's own dots per inch: twips and 96-dpi pixels scaled by the
+// form's PixelsAt, fonts asked for by name at that dpi's pixel height, system
+// colours read by the scheme's numbers for them.
 
 #include <windows.h>
 
@@ -11,17 +11,10 @@
 
 namespace lpf::win32 {
 
-// The dpi at which nothing is scaled: the design's pixels.
-constexpr UINT kDesignDpi = 96;
-
-// Twips (1440 to the inch) as pixels at `dpi`.
-inline int PixelsAt(int twips, UINT dpi) {
-    return MulDiv(twips, static_cast<int>(dpi), 1440);
-}
-
-// A length given in 96-dpi pixels (a border, an inset, a picture) at `dpi`.
+// A length given in 96-dpi pixels (a border, an inset, a picture) at `dpi`,
+// by the same rule as the table's twips.
 inline int Scaled(int designPixels, UINT dpi) {
-    return MulDiv(designPixels, static_cast<int>(dpi), kDesignDpi);
+    return PixelsAt(designPixels * kTwipsPerPixel, static_cast<int>(dpi));
 }
 
 // The face the design names at `dpi`; WindowFont means kForm1's. Kept for

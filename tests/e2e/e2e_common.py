@@ -1,13 +1,15 @@
 """What the end-to-end tests share: the results of the typical request,
-worked out here independently of the program, and the processes of a test
-(a private Xvfb, children that end with the test)."""
+worked out independently of the program with the calculation tests'
+derivation, the form's facts as its own
+program prints them, and the processes of a test (a private Xvfb, children
+that end with the test)."""
 import ctypes
+import json
 import os
 from collections import Counter
 import signal
 import subprocess
 import sys
-from decimal import Decimal
 
 # The capacitor values for 2000 Hz and 1100 ohms, in microfarads, as the
 # result boxes show them: 15 significant digits, trailing zeros dropped,
@@ -32,24 +34,12 @@ HIDDEN_AT_START = {"Picture1", "Command6", "Label4", "Label5", "Label6", "Text6"
 TAB_WALK_TWO_POLES = ["Command2", "Option1", "Command1", "Text1", "Text2", "Text3", "HScroll1",
                       "Option3", "Command4", "Text5", "Command5"]
 
-# --- expected texts, worked out here ---------------------------------------
+# --- expected texts, worked out independently of the program -----------------
 
-def capacitance(coefficient, rval, freq, pi_val=3.141592654):
-    # Same order as the calculator: integer Rval * 2, then * pi, then * Freq.
-    return coefficient / ((rval * 2) * pi_val * freq)
-
-
-def microfarad_text(farads):
-    uf = farads * 1000000
-    mantissa, exp = ("%.14E" % uf).split("E")
-    exp = int(exp)
-    digits = mantissa.replace(".", "").rstrip("0")
-    plain = format(Decimal(digits).scaleb(exp - len(digits) + 1), "f")
-    whole, _, frac = plain.partition(".")
-    if len(frac) > 15 or len(whole) >= 16:
-        m = digits[0] + ("." + digits[1:] if len(digits) > 1 else "")
-        return "%sE%s%02d" % (m, "-" if exp < 0 else "+", abs(exp))
-    return plain
+# The calculation tests' derivation of a result text, in Python's own doubles
+# and formatting.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "design"))
+from expected_texts import capacitance, text as microfarad_text  # noqa: E402
 
 
 def self_check_expected():
@@ -116,6 +106,22 @@ def self_check_contrast():
                                                    ((255, 0, 0), (0, 0, 0)), ((255,) * 3, (0,) * 3))]
     if got != [1.31, 3.24, 5.25, 21.0]:
         sys.exit("contrast disagrees with its worked examples: %s" % got)
+# --- what the form says the window shows -------------------------------------
+
+def form_facts(program):
+    """The form's facts (tests/form/form_facts.cpp): every row of the control
+    table with its rectangle in client pixels at 96, 120, 144 and 192 dpi, the
+    client area at each, the stacking order, and per order what is on show
+    and the Tab walk."""
+    return json.loads(subprocess.run([program], check=True, capture_output=True, text=True).stdout)
+
+
+def check_form_walks(facts):
+    """The form's Tab walk in each order is the one written out here, so that
+    a window walking otherwise is itself at fault."""
+    for order, want in (("three", TAB_WALK_THREE_POLES), ("two", TAB_WALK_TWO_POLES)):
+        got = facts["orders"][order]["tab_walk"]
+        check(got == want, "the form's Tab walk, %s poles: %s (found %s)" % (order, want, got))
 
 
 # --- checks ------------------------------------------------------------------

@@ -166,6 +166,23 @@ const HandlerCase kCases[] = {
      "",
      {"hide Label20", "show Text2", "show Text3", "Text2 = 0,225045089502555",
       "Text3 = 0,112538460245585"}},
+    {"Design at start-up, comma separator",
+     [](RecordingView&) {},
+     [](lpf::Form& f) { f.Clicked(ControlId::Command1); },
+     "",
+     {"hide Label20", "show Text2", "show Text3", "show Text4", "Text2 = 0,56436342813017",
+      "Text3 = 0,221543680754991", "Text4 = 3,22129604775935E-02"}},
+    {"Design with a frequency of letters shows the boxes empty",
+     [](RecordingView& v) { v.texts[ControlId::Text5] = "abc"; },
+     [](lpf::Form& f) { f.Clicked(ControlId::Command1); },
+     "",
+     {"hide Label20", "show Text2", "show Text3", "show Text4",
+      "Text2 = ", "Text3 = ", "Text4 = "}},
+    {"Design with neither order only hides the prompt",
+     [](RecordingView& v) { v.order = ControlId::Frame1; },
+     [](lpf::Form& f) { f.Clicked(ControlId::Command1); },
+     "",
+     {"hide Label20"}},
     {"controls without a handler",
      [](RecordingView&) {},
      [](lpf::Form& f) {
@@ -388,6 +405,36 @@ TEST(Form, EachHandlerChangesWhatItShould) {
     }
 }
 
+// What is on show after a switch of order, from start-up: the captions,
+// boxes, schematic and mask of that circuit and none of the other's.
+TEST(Form, EachOrderShowsItsOwnCircuit) {
+    using enum ControlId;
+    const struct {
+        ControlId option;
+        std::vector<ControlId> shown, hidden;
+    } rows[] = {
+        {Option1,
+         {Label20, Label4, Label13, Label5, Label6, Label15, Label16, Label17, Text1, Text2, Text3,
+          Image1, Text6},
+         {Label1, Label14, Label10, Label11, Label12, Label18, Text4, Image2, Text7}},
+        {Option2,
+         {Label20, Label1, Label14, Label10, Label11, Label12, Label15, Label16, Label17, Label18,
+          Text1, Text2, Text3, Text4, Image2, Text7},
+         {Label4, Label13, Label5, Label6, Image1, Text6}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(Name(row.option));
+        RecordingView view;
+        lpf::Form form(view);
+        form.Open();
+        form.OptionSelected(row.option == Option1 ? Option2 : Option1);  // from the other order
+        view.order = row.option;
+        form.OptionSelected(row.option);
+        for (ControlId id : row.shown) EXPECT_TRUE(view.Shown(id)) << Name(id);
+        for (ControlId id : row.hidden) EXPECT_FALSE(view.Shown(id)) << Name(id);
+    }
+}
+
 TEST(Form, RvalFollowsTheScrollBarAndResetBringsItBack) {
     RecordingView view;
     lpf::Form form(view);
@@ -475,6 +522,31 @@ TEST(FormRules, TheWindowOpensWithTheFocusOnThreePoles) {
     form.Open();
     EXPECT_EQ(form.StartFocus(), Option2);
     EXPECT_EQ(form.NextTabStop(std::nullopt, true), Command5);  // Shift+Tab from nothing
+}
+
+// Worked out by hand: twips x dpi / 1440, the nearest pixel, a half away
+// from zero (as Windows' MulDiv rounds).
+TEST(FormRules, TwipsBecomePixelsAtTheNearestWholePixel) {
+    const struct {
+        int twips, dpi, pixels;
+    } rows[] = {
+        {1665, 96, 111},     // the client area's left edge, unscaled
+        {1665, 120, 139},    // 138.75
+        {1665, 144, 167},    // 166.5
+        {1755, 144, 176},    // 175.5
+        {5925, 144, 593},    // 592.5
+        {5925, 192, 790},    // exact
+        {255, 120, 21},      // 21.25
+        {7, 96, 0},          // 0.47
+        {8, 96, 1},          // 0.53
+        {-1665, 144, -167},  // -166.5
+        {0, 192, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::to_string(row.twips) + " twips at " + std::to_string(row.dpi) + " dpi");
+        EXPECT_EQ(lpf::PixelsAt(row.twips, row.dpi), row.pixels);
+    }
+    EXPECT_EQ(lpf::Px(6600), 440);  // 96 dpi: 15 twips a pixel
 }
 
 TEST(FormRules, ArrowKeysMoveToTheOptionThatWay) {

@@ -1,7 +1,10 @@
 #!/usr/bin/python3
 """The page under node, in headless Chromium and in Firefox ESR.
 
-Usage: web_test.py WEB_BUILD SOURCE_DIR chromium | firefox
+Usage: web_test.py WEB_BUILD SOURCE_DIR FORM_FACTS chromium | firefox
+
+FORM_FACTS is the program that prints the form's facts (tests/form/form_facts.cpp):
+the rectangles, what is on show and the pictures are read from there.
 """
 import base64
 import json
@@ -19,31 +22,22 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
-WEB_BUILD, SOURCE, MODE = sys.argv[1:4]
+WEB_BUILD, SOURCE, FORM_FACTS, MODE = sys.argv[1:5]
 PAGE = "file://" + os.path.join(os.path.abspath(WEB_BUILD), "lowpass.html")
 sys.path.insert(0, os.path.join(SOURCE, "tests", "e2e"))
 from e2e_common import (BOX_NAMES, EXPECTED_THREE_POLES, EXPECTED_TWO_POLES,  # noqa: E402
                         HIDDEN_AT_START, SCHEMATIC_NAMES, TAB_WALK_THREE_POLES, check,
-                        check_high_contrast, failures, give_up_after, self_check_contrast,
-                        self_check_expected, spawn, stop_children)
+                        check_form_walks, check_high_contrast, failures, form_facts,
+                        give_up_after, self_check_contrast, self_check_expected, spawn,
+                        stop_children)
 
-# Each control's rectangle in CSS pixels within the client area, read off the
-# window's design: left, top, width, height.
-RECTS = dict((n, [int(v) for v in r.split(",")]) for n, r in zip(*[iter("""
-Command6 440,24,73,25 Picture1 148,3,385,217 Text7 267,130,124,19 Text6 206,128,143,26
-Command5 16,107,105,27 Text5 24,344,137,24 Text4 296,344,177,25 HScroll1 24,208,161,17
-Text3 296,312,177,25 Text1 368,216,105,25 Command1 16,72,105,29 Frame1 16,8,105,57
-Option1 24,24,81,17 Option2 23,40,81,17 Command2 16,140,105,30 Command4 192,208,57,33
-Frame2 24,240,225,73 Option9 136,288,57,17 Option8 80,288,49,17 Option7 32,288,49,17
-Option6 192,264,41,17 Option5 136,264,41,17 Option4 80,264,41,17 Option3 32,264,41,17
-Option10 192,288,49,17 Text2 296,280,177,25 Image1 187,5,306,157 Label7 536,0,9,409
-Image2 130,5,402,147 Label20 296,264,193,17 Label19 24,328,153,17 Label18 480,352,25,17
-Label17 480,320,25,17 Label16 480,288,25,17 Label15 480,224,33,17 Label14 25,190,73,17
-Label13 25,190,73,17 Label12 264,352,33,25 Label11 264,320,26,16 Label10 264,288,33,25
-Label6 264,320,33,17 Label5 264,288,33,25 Label4 304,224,65,17 Label1 272,224,89,17
-Label3 123,175,385,17 Label9 7,385,537,25 Label8 0,0,9,425 Label2 124,4,409,165
-""".split())] * 2))
-PICTURES = {"Image1": "two_pole.bmp", "Image2": "three_pole.bmp", "Picture1": "help_sheet.bmp"}
+FACTS = form_facts(FORM_FACTS)
+# Each control's rectangle in CSS pixels within the client area, as the form
+# lays it out at 96 dpi: left, top, width, height.
+RECTS = {c["name"]: c["rect"]["96"] for c in FACTS["controls"]}
+CLIENT = FACTS["client"]["96"]
+PICTURES = {c["name"]: c["picture"] for c in FACTS["controls"] if c["picture"]}
+SHOWN_AT_START = {c["name"] for c in FACTS["controls"] if c["shown"]} - HIDDEN_AT_START
 
 STATE = """return Object.fromEntries([...document.querySelectorAll('[data-control]')]
   .filter(e => e.id).map(e => { const i = e.querySelector('input') || e;
@@ -151,17 +145,16 @@ class Chromium:
 
 def chromium_test(p):
     got = p.js(RECTS_JS)
-    check(got[0] == [111, 117, 542, 395], "client area at 111,117, 542x395 (found %s)" % got[0])
+    check(got[0] == CLIENT, "client area at %s (found %s)" % (CLIENT, got[0]))
     wrong = {n: r for n, r in got[1].items() if RECTS.get(n) != r}
     check(len(got[1]) == 48 and not wrong, "48 rectangles as designed (wrong: %s)" % wrong)
     s = p.js(STATE)
     shown = {n for n in s if s[n]["shown"]}
-    want = set(RECTS) - HIDDEN_AT_START - {"Image1"}  # the two-pole schematic, created hidden
-    check(shown == want, "on show at start (wrong: %s)" % (shown ^ want))
+    check(shown == SHOWN_AT_START, "on show at start (wrong: %s)" % (shown ^ SHOWN_AT_START))
     got = [p.d.title] + p.texts("Text5", "Text1", "HScroll1", "Label3") + [
         s["Option2"]["on"], s["Option3"]["on"], p.js(FOCUS),
         p.js("return localStorage.length + document.cookie.length"), p.d.get_log("browser")]
-    check(got == ["Low Pass Filter - Butterworth", "1000", "1000", "1000", "Normalized 3rd order "
+    check(got == [FACTS["title"], "1000", "1000", "1000", "Normalized 3rd order "
                   "LPF C3 = 3.546, C4 = 1.392, and C5 = 0.2024.", True, True, "Option2", 0, []],
           "start-up: title, texts, selections, focus, nothing stored or logged (found %s)" % got)
     p.d.save_screenshot("web-start.png")
@@ -172,6 +165,7 @@ def chromium_test(p):
               "%s shows %s pixel for pixel" % (name, file))
     p.names_read("three")
 
+    check_form_walks(FACTS)
     walk = TAB_WALK_THREE_POLES
     got = [p.js(FOCUS)] + [p.keys(Keys.TAB) for _ in walk]
     ActionChains(p.d).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()
@@ -179,6 +173,9 @@ def chromium_test(p):
     check(got == walk + walk[:1] + walk[-1:], "Tab walk and back (found %s)" % got)
     check([p.keys(Keys.TAB), p.keys(Keys.UP), p.texts("Label3")[0][:15]] == [
         "Option2", "Option1", "Normalized 2nd "], "Up on Three Poles selects Two Poles")
+    s = p.js(STATE)
+    shown, want = {n for n in s if s[n]["shown"]}, set(FACTS["orders"]["two"]["shown"])
+    check(shown == want, "two poles: on show as the form says (wrong: %s)" % (shown ^ want))
     p.names_read("two")
     p.click("#Option2 input")
     p.names_read("three")
