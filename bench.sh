@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 runs="${RUNS:-20}"
 
-./scripts/ensure-deps.sh build test
+./scripts/ensure-deps.sh build headless test
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-bench -j2 --target lowpass minimal_window text_window startup_probe \
     bench_calculation bench_design_click lowpass_web >/dev/null

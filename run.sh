@@ -1,10 +1,29 @@
 #!/usr/bin/env bash
 # Installs what the window needs (scripts/packages/build.txt, no test tools),
-# builds it, and opens it. Without a display it starts the window on a virtual
-# one and saves a screenshot; Ctrl+C then ends both and leaves nothing behind.
+# builds it, and opens it on the session's display, X11 or Wayland. Without a
+# display it starts the window on a virtual one and saves a screenshot; Ctrl+C
+# then ends both and leaves nothing behind. Where there is no apt-get, it
+# installs nothing: it names what is missing, and builds once it is there.
 set -euo pipefail
 cd "$(dirname "$0")"
-./scripts/ensure-deps.sh build
+
+# Where the window can open: an X display that answers (asked with xdpyinfo
+# where it is installed), else a Wayland compositor's socket, else none.
+session_display() {
+    if [ -n "${DISPLAY:-}" ] && { ! command -v xdpyinfo >/dev/null 2>&1 || xdpyinfo >/dev/null 2>&1; }; then
+        echo x11
+        return
+    fi
+    local socket="${WAYLAND_DISPLAY:-}"
+    [ -z "$socket" ] || [[ "$socket" == /* ]] || socket="${XDG_RUNTIME_DIR:-}/$socket"
+    if [ -n "$socket" ] && [ -S "$socket" ]; then echo wayland; else echo none; fi
+}
+display_kind="$(session_display)"
+case "$display_kind" in
+    x11) ./scripts/ensure-deps.sh build ;;
+    wayland) ./scripts/ensure-deps.sh build wayland ;;
+    none) ./scripts/ensure-deps.sh build headless ;;
+esac
 # A new build folder leaves the tests out, since their tools are not
 # installed; one that ./test.sh configured keeps them.
 first_time=()
@@ -12,9 +31,12 @@ first_time=()
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "${first_time[@]}" >/dev/null
 cmake --build build -j"$(nproc)" --target lowpass
 
-if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-    exec ./build/lowpass
-fi
+case "$display_kind" in
+    x11) exec ./build/lowpass ;;
+    # The program tries X first; with no X server here, it would say so
+    # before it turned to Wayland.
+    wayland) QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-wayland}" exec ./build/lowpass ;;
+esac
 
 echo "No display found, so the window opens on a virtual display (Xvfb) instead."
 # Whenever this script ends, on Ctrl+C too, the window and Xvfb end with it

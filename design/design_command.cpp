@@ -9,45 +9,43 @@
 namespace lpf {
 namespace {
 
-// Computes one order's capacitors and fills its result boxes, in box order.
-// All of them or none: a partial set of values would mislead.
+// One order's capacitors and their texts. All of them or none: a partial set
+// of values would mislead.
 template <std::size_t N>
-void DesignOrder(DesignState& state, DesignWindow& window,
-                 const std::array<double, N>& coefficients, const std::array<double*, N>& stored,
-                 const std::array<ResultBox, N>& boxes) {
+std::optional<std::vector<std::string>> DesignOrder(DesignState& state,
+                                                    const std::array<double, N>& coefficients,
+                                                    const std::array<double*, N>& stored,
+                                                    char separator) {
     const double freq = AsDouble(state.Freq);
     std::array<double, N> farads{};
-    std::array<std::string, N> texts{};
-    bool computable = true;
+    std::vector<std::string> texts(N);
     for (std::size_t i = 0; i < N; ++i) {
         farads[i] = ComputeCapacitance(coefficients[i], state.Rval, freq, state.PiVal);
-        texts[i] = MicrofaradText(farads[i], window.DecimalSeparator());
-        computable = computable && std::isfinite(farads[i]) && !texts[i].empty();
+        texts[i] = MicrofaradText(farads[i], separator);
+        if (!std::isfinite(farads[i]) || texts[i].empty()) return std::nullopt;
     }
-    if (computable)
-        for (std::size_t i = 0; i < N; ++i) *stored[i] = farads[i];
-    for (ResultBox box : boxes) window.ShowResultBox(box);
-    for (std::size_t i = 0; i < N; ++i) window.SetResultText(boxes[i], computable ? texts[i] : "");
+    for (std::size_t i = 0; i < N; ++i) *stored[i] = farads[i];
+    return texts;
 }
 
 }  // namespace
 
-void Command1_Click(DesignState& state, DesignWindow& window) {
-    state.Freq = ParseLeadingNumber(window.FrequencyText());
+std::optional<std::vector<std::string>> Design(DesignState& state, std::string_view frequencyText,
+                                               FilterOrder order, char separator) {
+    state.Freq = ParseLeadingNumber(frequencyText);
     state.PiVal = kPiVal;
-    window.HideRefreshPrompt();
-
-    // Two separate tests, not either-or; the option group lets at most one run.
-    if (window.TwoPolesSelected()) {
-        DesignOrder<2>(state, window, {ButterworthTable::C1, ButterworthTable::C2},
-                       {&state.C1, &state.C2}, {ResultBox::Text2, ResultBox::Text3});
+    switch (order) {
+        case FilterOrder::TwoPoles:
+            return DesignOrder<2>(state, {ButterworthTable::C1, ButterworthTable::C2},
+                                  {&state.C1, &state.C2}, separator);
+        case FilterOrder::ThreePoles:
+            return DesignOrder<3>(
+                state, {ButterworthTable::C3, ButterworthTable::C4, ButterworthTable::C5},
+                {&state.C3, &state.C4, &state.C5}, separator);
+        case FilterOrder::None:
+            break;
     }
-    if (window.ThreePolesSelected()) {
-        DesignOrder<3>(state, window,
-                       {ButterworthTable::C3, ButterworthTable::C4, ButterworthTable::C5},
-                       {&state.C3, &state.C4, &state.C5},
-                       {ResultBox::Text2, ResultBox::Text3, ResultBox::Text4});
-    }
+    return std::vector<std::string>{};
 }
 
 }  // namespace lpf

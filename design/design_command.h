@@ -1,31 +1,28 @@
 #pragma once
-// The Click handler of "Design" (Command1): the one place that computes.
+// The Design command's computation: the one place that computes. It reads
+// what the window holds and returns what the result boxes are to show; the
+// window's form decides where that goes.
 
+#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "design_state.h"
 
 namespace lpf {
 
-enum class ResultBox { Text2, Text3, Text4 };
+// The filter order on show, or none when neither order is selected.
+enum class FilterOrder { None, TwoPoles, ThreePoles };
 
-// What the Design command reads from and writes to the window.
-class DesignWindow {
-  public:
-    virtual ~DesignWindow() = default;
-    virtual std::string FrequencyText() const = 0;  // Text5
-    virtual bool TwoPolesSelected() const = 0;      // Option1
-    virtual bool ThreePolesSelected() const = 0;    // Option2
-    virtual char DecimalSeparator() const = 0;      // the user's locale
-    virtual void HideRefreshPrompt() = 0;           // Label20
-    virtual void ShowResultBox(ResultBox box) = 0;
-    virtual void SetResultText(ResultBox box, const std::string& text) = 0;
-};
-
-// When an order cannot be computed (a frequency that reads as zero, or values
-// beyond the double range) its result boxes are shown empty and the stored
-// capacitor values keep what they held: no box ever shows a number that does
-// not belong to the inputs, nor "inf" or "nan".
-void Command1_Click(DesignState& state, DesignWindow& window);
+// Stores the parsed frequency in `Freq` and pi in `PiVal`, then computes the
+// order's capacitors with `Rval` and stores them: C1 and C2 for two poles, C3
+// to C5 for three. Returns their texts in microfarads, in the order of the
+// result boxes (no text for no order). When the order cannot be computed (a
+// frequency that reads as zero, or values beyond the double range) it
+// returns none and the stored capacitor values keep what they held: no box
+// ever shows a number that does not belong to the inputs, nor "inf" or "nan".
+std::optional<std::vector<std::string>> Design(DesignState& state, std::string_view frequencyText,
+                                               FilterOrder order, char separator);
 
 }  // namespace lpf

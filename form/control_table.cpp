@@ -7,7 +7,9 @@ constexpr DesignFont Arial12Bold{"Arial", 12, true};
 constexpr DesignFont SansSerif825{"MS Sans Serif", 8.25, false};
 constexpr DesignFont SansSerif975{"MS Sans Serif", 9.75, false};
 constexpr Colour Periwinkle = Rgb(128, 128, 255);
-constexpr Colour ScrollBarGrey = Sys(0);
+constexpr Colour ScrollBarGrey = Sys(SystemColour::ScrollBar);
+constexpr Colour Highlight = Sys(SystemColour::Highlight);
+constexpr Colour TitleText = Sys(SystemColour::ActiveCaptionText);
 
 // The start values as the boxes show them, written from the numbers.
 template <int N>
@@ -63,7 +65,7 @@ constexpr ControlRow kControls[] = {
 {Label7,   "Label7",   Label,        OnForm, "",                            None,               8040,    0,  135, 6135, WindowFont,                    Navy,             Usual,         true, 5,  false, Decoration},
 {Image2,   "Image2",   Image,        OnForm, "",                            ThreePoleSchematic, 1950,   75, 6030, 2205, WindowFont,                    Usual,            Usual,         true, -1, false, Presented},
 {Label20,  "Label20",  Label,        OnForm, "Click \"Design\" to refresh", None,               4440, 3960, 2895,  255, {"Verdana", 9.75, true},       ScrollBarGrey,    Rgb(255,0,0),  true, 40, false, Announced},
-{Label19,  "Label19",  Label,        OnForm, "Enter frequency (Hz)",        None,                360, 4920, 2295,  255, WindowFont,                    ScrollBarGrey,    Sys(13),       true, 39, false, Presented},
+{Label19,  "Label19",  Label,        OnForm, "Enter frequency (Hz)",        None,                360, 4920, 2295,  255, WindowFont,                    ScrollBarGrey,    Highlight,     true, 39, false, Presented},
 {Label18,  "Label18",  Label,        OnForm, "uF",                          None,               7200, 5280,  375,  255, SansSerif975,                  ScrollBarGrey,    Usual,         true, 37, false, Presented},
 {Label17,  "Label17",  Label,        OnForm, "uF",                          None,               7200, 4800,  375,  255, SansSerif975,                  ScrollBarGrey,    Usual,         true, 36, false, Presented},
 {Label16,  "Label16",  Label,        OnForm, "uF",                          None,               7200, 4320,  375,  255, SansSerif975,                  ScrollBarGrey,    Usual,         true, 35, false, Presented},
@@ -80,7 +82,7 @@ constexpr ControlRow kControls[] = {
 {Label3,   "Label3",   Label,        OnForm, "",                            None,               1845, 2625, 5775,  255, SansSerif975,                  ScrollBarGrey,    Navy,          true, 9,  false, Presented},
 {Label9,   "Label9",   Label,        OnForm, "",                            None,                105, 5775, 8055,  375, WindowFont,                    Navy,             Usual,         true, 7,  false, Decoration},
 {Label8,   "Label8",   Label,        OnForm, "",                            None,                  0,    0,  135, 6375, WindowFont,                    Navy,             Usual,         true, 6,  false, Decoration},
-{Label2,   "Label2",   Label,        OnForm, "",                            None,               1860,   60, 6135, 2475, WindowFont,                    Sys(9),           Usual,         true, 8,  false, Decoration},
+{Label2,   "Label2",   Label,        OnForm, "",                            None,               1860,   60, 6135, 2475, WindowFont,                    TitleText,        Usual,         true, 8,  false, Decoration},
 };
 // clang-format on
 
@@ -90,6 +92,17 @@ constexpr bool RowsInIdOrder() {
     return std::size(kControls) == kControlCount;
 }
 static_assert(RowsInIdOrder(), "each row stands at the index of its ControlId");
+
+constexpr bool WholePixels(int left, int top, int width, int height) {
+    return left % kTwipsPerPixel == 0 && top % kTwipsPerPixel == 0 && width % kTwipsPerPixel == 0 &&
+           height % kTwipsPerPixel == 0;
+}
+constexpr bool EveryRectangleInWholePixels() {
+    for (const ControlRow& row : kControls)
+        if (!WholePixels(row.left, row.top, row.width, row.height)) return false;
+    return WholePixels(kForm1.left, kForm1.top, kForm1.width, kForm1.height);
+}
+static_assert(EveryRectangleInWholePixels(), "at 96 dpi no rectangle is rounded");
 
 }  // namespace
 

@@ -67,22 +67,36 @@ constexpr const char* PictureFile(Picture picture) {
     return "";
 }
 
+// The desktop scheme's colours that the window uses, each by its role in the
+// scheme; the values are the scheme's own numbers for them.
+enum class SystemColour : unsigned char {
+    ScrollBar = 0,
+    Window = 5,
+    WindowText = 8,
+    ActiveCaptionText = 9,
+    Highlight = 13,
+    ButtonFace = 15,
+    ButtonText = 18,
+};
+
 // A colour as the window's design names it: a plain RGB value, one of the
-// desktop scheme's numbered colours, or the kind's usual colour.
+// desktop scheme's colours, or the kind's usual colour.
 struct Colour {
     enum class Source { KindDefault, Rgb, System };
     Source source = Source::KindDefault;
-    int value = 0;  // 0xRRGGBB, or the system colour's number
+    int rgb = 0;  // 0xRRGGBB
+    SystemColour system{};
 
-    constexpr int Red() const { return value >> 16 & 0xFF; }
-    constexpr int Green() const { return value >> 8 & 0xFF; }
-    constexpr int Blue() const { return value & 0xFF; }
+    constexpr int Red() const { return rgb >> 16 & 0xFF; }
+    constexpr int Green() const { return rgb >> 8 & 0xFF; }
+    constexpr int Blue() const { return rgb & 0xFF; }
+    constexpr bool operator==(const Colour&) const = default;
 };
 constexpr Colour Rgb(int r, int g, int b) {
     return {Colour::Source::Rgb, r << 16 | g << 8 | b};
 }
-constexpr Colour Sys(int index) {
-    return {Colour::Source::System, index};
+constexpr Colour Sys(SystemColour colour) {
+    return {Colour::Source::System, 0, colour};
 }
 constexpr Colour Usual{};
 inline constexpr Colour Navy = Rgb(0, 0, 128);
@@ -138,7 +152,8 @@ struct WindowDesign {
     DesignFont font;
 };
 inline constexpr WindowDesign kForm1{
-    "Low Pass Filter - Butterworth", 1665, 1755, 8130, 5925, Sys(0), {"MS Sans Serif", 9.75, true}};
+    "Low Pass Filter - Butterworth", 1665, 1755, 8130, 5925, Sys(SystemColour::ScrollBar),
+    {"MS Sans Serif", 9.75, true}};
 
 // The resistor scroll bar's design values, in ohms.
 struct ScrollBarDesign {
@@ -146,9 +161,23 @@ struct ScrollBarDesign {
 };
 inline constexpr ScrollBarDesign kHScroll1{kStartRval, 10000, kStartRval, 1, 1};
 
+// The dpi at which the design's pixels are screen pixels, 15 twips each.
+inline constexpr int kDesignDpi = 96;
+inline constexpr int kTwipsPerPixel = 1440 / kDesignDpi;
+
+// Twips (1440 to the inch) as pixels at `dpi`, rounded to the nearest and a
+// half away from zero, as Windows' MulDiv rounds, so that every window lays
+// the table out alike at any scale. Every rectangle of the table is a whole
+// number of pixels at 96 dpi (checked where the table is compiled), so there
+// nothing is rounded.
+constexpr int PixelsAt(int twips, int dpi) {
+    const int scaled = twips * dpi;
+    return (scaled >= 0 ? scaled + 720 : scaled - 720) / 1440;
+}
+
 // Pixels from twips at 96 dpi.
 constexpr int Px(int twips) {
-    return twips / 15;
+    return PixelsAt(twips, kDesignDpi);
 }
 
 }  // namespace lpf

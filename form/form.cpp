@@ -1,6 +1,9 @@
 #include "form.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <span>
+#include <string>
 
 #include "design_command.h"
 #include "rules.h"
@@ -11,42 +14,29 @@ namespace {
 
 using enum ControlId;
 
-// The Design command reads and writes the window through the View.
-class DesignThroughView : public DesignWindow {
-  public:
-    explicit DesignThroughView(View& view) : view_(view) {}
+// The result boxes in the order Design returns their texts: C1 and C2, or C3
+// to C5 (the captions beside them say which).
+constexpr ControlId kTwoPoleResults[] = {Text2, Text3};
+constexpr ControlId kThreePoleResults[] = {Text2, Text3, Text4};
 
-    std::string FrequencyText() const override { return view_.Text(Text5); }
-    bool TwoPolesSelected() const override { return view_.Selected(Option1); }
-    bool ThreePolesSelected() const override { return view_.Selected(Option2); }
-    char DecimalSeparator() const override { return view_.DecimalSeparator(); }
-    void HideRefreshPrompt() override { view_.SetVisible(Label20, false); }
-    void ShowResultBox(ResultBox box) override { view_.SetVisible(Id(box), true); }
-    void SetResultText(ResultBox box, const std::string& text) override {
-        view_.SetText(Id(box), text);
+std::span<const ControlId> ResultBoxes(FilterOrder order) {
+    switch (order) {
+        case FilterOrder::TwoPoles:
+            return kTwoPoleResults;
+        case FilterOrder::ThreePoles:
+            return kThreePoleResults;
+        case FilterOrder::None:
+            break;
     }
-
-  private:
-    static ControlId Id(ResultBox box) {
-        switch (box) {
-            case ResultBox::Text2:
-                return Text2;
-            case ResultBox::Text3:
-                return Text3;
-            case ResultBox::Text4:
-                break;
-        }
-        return Text4;
-    }
-
-    View& view_;
-};
+    return {};
+}
 
 }  // namespace
 
 void Form::Open() {
     Form_Load();
     NameBoxesByCaptions();
+    view_.Focus(StartFocus());
 }
 
 // Which handler each control has. Controls not named here have none.
@@ -63,8 +53,15 @@ void Form::Clicked(ControlId control) {
         case Command6:
             return Command6_Click();
         default:
+            if (Row(control).kind == Kind::OptionButton) ChooseOption(control);
             return;
     }
+}
+
+void Form::ChooseOption(ControlId option) {
+    if (view_.Selected(option)) return;
+    view_.Select(option);
+    OptionSelected(option);
 }
 
 void Form::OptionSelected(ControlId option) {
@@ -89,6 +86,31 @@ void Form::OptionSelected(ControlId option) {
 
 void Form::ScrollSettled(ControlId bar) {
     if (bar == HScroll1) HScroll1_Change();
+}
+
+void Form::Scrolled(ControlId bar, ScrollAction action, int thumb) {
+    if (bar != HScroll1) return;
+    const int old = view_.ScrollValue(bar);
+    const int value = resistorBar_.Moved(old, action, thumb);
+    // A move that cannot change the value (the left arrow at the minimum)
+    // is no change: nothing is reported.
+    if (value == old) return;
+    view_.SetScrollValue(bar, value);
+    HScroll1_Change();
+}
+
+void Form::TabPressed(std::optional<ControlId> from, bool backwards) {
+    view_.Focus(NextTabStop(from, backwards), backwards ? FocusMove::Backward : FocusMove::Forward);
+}
+
+bool Form::ArrowPressed(ControlId focus, Arrow arrow) {
+    if (Row(focus).kind != Kind::OptionButton) return false;
+    const std::optional<ControlId> to = ArrowNeighbour(focus, arrow);
+    if (!to) return true;
+    ChooseOption(*to);
+    view_.Focus(
+        *to, arrow == Arrow::Left || arrow == Arrow::Up ? FocusMove::Backward : FocusMove::Forward);
+    return true;
 }
 
 ControlId Form::NextTabStop(std::optional<ControlId> from, bool backwards) const {
@@ -116,9 +138,20 @@ void Form::Form_Load() {
     view_.SetText(Label3, kThirdOrderCaption);
 }
 
+// Design. The prompt goes before the boxes appear; an order that cannot be
+// computed shows its boxes empty. The two orders share one option group, so
+// at most one is selected.
 void Form::Command1_Click() {
-    DesignThroughView window(view_);
-    lpf::Command1_Click(state_, window);
+    const std::string frequency = view_.Text(Text5);
+    view_.SetVisible(Label20, false);
+    const FilterOrder order = view_.Selected(Option1)   ? FilterOrder::TwoPoles
+                              : view_.Selected(Option2) ? FilterOrder::ThreePoles
+                                                        : FilterOrder::None;
+    const auto texts = Design(state_, frequency, order, view_.DecimalSeparator());
+    const std::span<const ControlId> boxes = ResultBoxes(order);
+    for (ControlId box : boxes) view_.SetVisible(box, true);
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        view_.SetText(boxes[i], texts ? (*texts)[i] : "");
 }
 
 // Each box and the scroll bar is named after the caption on show beside it,

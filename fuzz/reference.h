@@ -1,8 +1,9 @@
 #pragma once
 // Independent checks for the fuzz targets: a second reading of the
-// leading-number rule built on the C library's strtod, and the grammar and
-// rounding of a result text. Written apart from the code under test so that
-// the two must agree by construction, not by sharing code.
+// leading-number rule built on the C library's strtod, and the rounding of a
+// result text, on top of the result format the random window runs check.
+// Written apart from the code under test so that the two must agree by
+// construction, not by sharing code.
 
 #include <clocale>
 #include <cmath>
@@ -14,17 +15,15 @@
 #include <string_view>
 #include <vector>
 
+#include "c_number.h"
+#include "result_text_check.h"
+
 namespace fuzzcheck {
 
-// The C library's conversions follow the process locale. These read and write
-// as the "C" locale does whatever locale is selected, so that the reference
-// never depends on the machine it runs on.
-inline locale_t CLocale() {
-    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t{});
-    return c;
-}
+// Read as the "C" locale reads, whatever locale is selected, so that the
+// reference never depends on the machine it runs on.
 inline double ReadC(const std::string& text) {
-    return strtod_l(text.c_str(), nullptr, CLocale());
+    return lpf_random::ReadCNumber(text);
 }
 
 inline bool IsBlank(char c) {
@@ -107,96 +106,27 @@ inline double ReferenceLeadingNumber(std::string_view text) {
     return ReadC(number);
 }
 
-// A double rounded to 15 significant digits, as its digit string without
-// trailing zeros and the decimal exponent of its first digit.
-struct Rounded15 {
-    double value;        // the 15-digit decimal read back as a double
-    std::string digits;  // 1 to 15 digits, first one non-zero
-    int exponent;
-};
-
-inline Rounded15 RoundTo15Digits(double x) {
+// A double rounded to 15 significant digits, read back as a double.
+inline double RoundedTo15Digits(double x) {
     char buf[64];
-    const locale_t selected = uselocale(CLocale());
+    const locale_t selected = uselocale(lpf_random::CLocale());
     std::snprintf(buf, sizeof buf, "%.14e", x);
     uselocale(selected);
-    Rounded15 r{ReadC(buf), "", 0};
-    const char* p = buf;
-    if (*p == '-') ++p;
-    for (; *p != 'e'; ++p)
-        if (*p != '.') r.digits += *p;
-    r.exponent = std::atoi(p + 1);
-    while (r.digits.size() > 1 && r.digits.back() == '0') r.digits.pop_back();
-    return r;
+    return ReadC(buf);
 }
 
 // Checks a non-empty result text against the value it should show, in
-// microfarads. Returns an empty string when it passes, else what is wrong.
-//   - grammar: optional '-', digits, at most one separator (the given one)
-//     with digits after it, optional "E", a sign and two or more digits;
-//   - at most 15 significant digits, no trailing zero after the separator;
-//   - exponent form exactly when the plain form would need 16 or more digits
-//     before the separator or more than 15 after it;
-//   - read back, it is the value rounded to 15 significant digits.
+// microfarads. Returns an empty string when it passes, else what is wrong:
+// the text must be in the result format (lpf_random::ResultTextProblem:
+// grammar, at most 15 significant digits, plain or exponent form by the
+// digits it needs) and, read back, be the value rounded to 15 significant
+// digits. Decimals of at most 15 significant digits each read back to a
+// double of their own, so this also fixes every digit of the text.
 inline std::string CheckResultText(std::string_view text, char separator, double microfarads) {
     if (!std::isfinite(microfarads) || microfarads == 0.0) return "value has no text";
-    std::size_t i = 0;
-    const bool negative = i < text.size() && text[i] == '-';
-    if (negative) ++i;
-    const std::size_t intStart = i;
-    while (i < text.size() && IsDec(text[i])) ++i;
-    const std::string_view intPart = text.substr(intStart, i - intStart);
-    std::string_view fracPart;
-    bool hasSeparator = false;
-    if (i < text.size() && text[i] == separator) {
-        hasSeparator = true;
-        const std::size_t start = ++i;
-        while (i < text.size() && IsDec(text[i])) ++i;
-        fracPart = text.substr(start, i - start);
-    }
-    bool hasExponent = false;
-    std::string_view expDigits;
-    char expSign = 0;
-    if (i < text.size() && text[i] == 'E') {
-        hasExponent = true;
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) expSign = text[i++];
-        const std::size_t start = i;
-        while (i < text.size() && IsDec(text[i])) ++i;
-        expDigits = text.substr(start, i - start);
-    }
-    if (i != text.size()) return "unexpected character";
-    if (intPart.empty()) return "no digit before the separator";
-    if (hasSeparator && fracPart.empty()) return "separator without digits";
-    if (!fracPart.empty() && fracPart.back() == '0') return "trailing zero";
-    if (hasExponent && (expSign == 0 || expDigits.size() < 2)) return "bad exponent";
-    if (negative != (microfarads < 0)) return "wrong sign";
-
-    std::string significant = std::string(intPart) + std::string(fracPart);
-    significant.erase(0, std::min(significant.find_first_not_of('0'), significant.size()));
-    if (significant.size() > 15) return "more than 15 significant digits";
-
-    const Rounded15 r = RoundTo15Digits(microfarads);
-    const int n = static_cast<int>(r.digits.size());
-    const int before = r.exponent + 1;
-    const int after = n - before > 0 ? n - before : 0;
-    const bool wantExponent = before >= 16 || after > 15;
-    if (hasExponent != wantExponent)
-        return wantExponent ? "should be exponent form" : "should be plain";
-    if (hasExponent) {
-        if (intPart.size() != 1 || intPart[0] == '0') return "mantissa not normalized";
-        const int e = r.exponent < 0 ? -r.exponent : r.exponent;
-        std::string want = std::to_string(e);
-        if (want.size() < 2) want.insert(0, "0");
-        if (expDigits != want || (expSign == '-') != (r.exponent < 0)) return "wrong exponent";
-    } else if (intPart.size() > 1 && intPart[0] == '0') {
-        return "leading zero";
-    }
-
-    std::string readable(text);
-    for (char& c : readable)
-        if (c == separator) c = '.';
-    if (ReadC(readable) != r.value) return "value differs";
+    if (const auto why = lpf_random::ResultTextProblem(text, separator)) return *why;
+    if (lpf_random::ResultTextValue(text, separator) != RoundedTo15Digits(microfarads))
+        return "value differs";
     return {};
 }
 

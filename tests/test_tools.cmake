@@ -1,7 +1,8 @@
 # What the tests, the benchmarks and the fuzz targets need beyond the
 # program's own build, found with the Debian package that brings each piece
-# (all of them in scripts/packages/test.txt). A missing piece stops the
-# configure and names that package, so no suite is ever left out unsaid.
+# (all of them in scripts/packages/test.txt and headless.txt). A missing
+# piece stops the configure and names that package, so no suite is ever left
+# out unsaid.
 
 # lpf_test_tool_missing(WHAT PACKAGE): stops the configure.
 function(lpf_test_tool_missing what package)

@@ -1,50 +1,41 @@
 #include "look.h"
 
+#include <emscripten/val.h>
+
 #include <cstdio>
-#include <cstring>
 
 #include "rules.h"
 
 namespace lpf::web {
+
+using emscripten::val;
+
 namespace {
 
-// The desktop scheme's numbered colours as CSS system colours, which follow
-// the user's scheme (a dark or high-contrast one too). CSS keeps its old name
-// for the scroll bar only as another name for Canvas, the page's white; the
+// The desktop scheme's colours as CSS system colours, which follow the
+// user's scheme (a dark or high-contrast one too). CSS keeps its old name for
+// the scroll bar only as another name for Canvas, the page's white; the
 // scroll bar's grey, which fills most of the window, is the button face's in
 // the usual schemes, so it is taken from there.
-const char* SystemColour(int index) {
-    switch (index) {
-        case 0:
-            return "ButtonFace";  // scroll bar
-        case 5:
-            return "Canvas";  // window background
-        case 8:
-            return "CanvasText";  // window text
-        case 9:
-            return "CaptionText";  // active title-bar text
-        case 13:
-            return "Highlight";
-        case 15:
+const char* CssSystemColour(SystemColour colour) {
+    switch (colour) {
+        case SystemColour::ScrollBar:
             return "ButtonFace";
-        case 18:
+        case SystemColour::Window:
+            return "Canvas";
+        case SystemColour::WindowText:
+            return "CanvasText";
+        case SystemColour::ActiveCaptionText:
+            return "CaptionText";
+        case SystemColour::Highlight:
+            return "Highlight";
+        case SystemColour::ButtonFace:
+            return "ButtonFace";
+        case SystemColour::ButtonText:
             return "ButtonText";
-        default:
-            return "";
     }
+    return "";
 }
-
-// Each face with its fallbacks: the face itself where it is installed, else
-// the free face the form names for it, then the usual stand-ins.
-struct FaceFamilies {
-    const char* designFace;
-    const char* families;
-};
-constexpr FaceFamilies kFaces[] = {
-    {"MS Sans Serif", "\"MS Sans Serif\", \"Liberation Sans\", Arial, sans-serif"},
-    {"Arial", "Arial, \"Liberation Sans\", sans-serif"},
-    {"Verdana", "Verdana, \"DejaVu Sans\", sans-serif"},
-};
 
 }  // namespace
 
@@ -54,22 +45,49 @@ std::string CssColour(Colour colour) {
             return {};
         case Colour::Source::Rgb: {
             char text[8];
-            std::snprintf(text, sizeof text, "#%06x", colour.value & 0xFFFFFF);
+            std::snprintf(text, sizeof text, "#%06x", colour.rgb & 0xFFFFFF);
             return text;
         }
         case Colour::Source::System:
             break;
     }
-    return SystemColour(colour.value);
+    return CssSystemColour(colour.system);
 }
 
+int ResolvedRgb(const std::string& colour) {
+    // An element of its own that the browser leaves its colour as given.
+    static val probe = [] {
+        val element = val::global("document").call<val>("createElement", val("span"));
+        element.set("hidden", true);
+        element["style"].set("forcedColorAdjust", "none");
+        val::global("document")["body"].call<void>("append", element);
+        return element;
+    }();
+    probe["style"].set("color", colour);
+    // "rgb(R, G, B)" or "rgba(R, G, B, A)", read by the browser's own parse.
+    const val numbers =
+        val::global("window").call<val>("getComputedStyle", probe)["color"].call<val>(
+            "match", val::global("RegExp").new_(val("[0-9.]+"), val("g")));
+    double rgba[4] = {0, 0, 0, 1};
+    for (int k = 0; k < 4 && k < numbers["length"].as<int>(); ++k)
+        rgba[k] = val::global("Number")(numbers[k]).as<double>();
+    // A translucent system colour (a highlight) as it shows on the canvas.
+    const int ground = rgba[3] < 1 ? ResolvedRgb("Canvas") : 0;
+    int rgb = 0;
+    for (int k = 0; k < 3; ++k) {
+        const double under = ground >> (16 - 8 * k) & 0xFF;
+        rgb = rgb << 8 | static_cast<int>(rgba[3] * rgba[k] + (1 - rgba[3]) * under + 0.5);
+    }
+    return rgb;
+}
+
+// The face itself where it is installed, else the free face that stands in
+// for it.
 std::string CssFont(const DesignFont& font) {
-    const DesignFont& f = font.face ? font : kForm1.font;
-    std::string families = "sans-serif";
-    for (const FaceFamilies& m : kFaces)
-        if (std::strcmp(m.designFace, f.face) == 0) families = m.families;
-    return std::string(f.bold ? "bold " : "") + std::to_string(StandIn(f).pixels) + "px " +
-           families;
+    const DesignFont& f = DrawnFont(font);
+    const StandInFont standIn = StandIn(f);
+    return std::string(f.bold ? "bold " : "") + std::to_string(standIn.pixels) + "px \"" + f.face +
+           "\", \"" + standIn.family + "\", sans-serif";
 }
 
 }  // namespace lpf::web

@@ -11,6 +11,10 @@ namespace lpf::web {
 // sheet gives.
 std::string CssColour(Colour colour);
 
+// A CSS colour as the browser draws it now, 0xRRGGBB: a system colour in
+// the user's scheme.
+int ResolvedRgb(const std::string& colour);
+
 // The CSS font shorthand, with fallbacks for faces the browser lacks.
 std::string CssFont(const DesignFont& font);
 

@@ -1,26 +1,20 @@
 #pragma once
 // How the design's geometry, fonts and colours appear on a Windows desktop at
-// the window's own dots per inch: twips and 96-dpi pixels scaled as MulDiv
-// rounds, fonts asked for by name at that dpi's pixel height, system colours
-// read by their numbers.
+// the window's own dots per inch: twips and 96-dpi pixels scaled by the
+// form's PixelsAt, fonts asked for by name at that dpi's pixel height, system
+// colours read by the scheme's numbers for them.
 
 #include <windows.h>
 
 #include "control_table.h"
+#include "high_contrast.h"
 
 namespace lpf::win32 {
 
-// The dpi at which nothing is scaled: the design's pixels.
-constexpr UINT kDesignDpi = 96;
-
-// Twips (1440 to the inch) as pixels at `dpi`.
-inline int PixelsAt(int twips, UINT dpi) {
-    return MulDiv(twips, static_cast<int>(dpi), 1440);
-}
-
-// A length given in 96-dpi pixels (a border, an inset, a picture) at `dpi`.
+// A length given in 96-dpi pixels (a border, an inset, a picture) at `dpi`,
+// by the same rule as the table's twips.
 inline int Scaled(int designPixels, UINT dpi) {
-    return MulDiv(designPixels, static_cast<int>(dpi), kDesignDpi);
+    return PixelsAt(designPixels * kTwipsPerPixel, static_cast<int>(dpi));
 }
 
 // The face the design names at `dpi`; WindowFont means kForm1's. Kept for
@@ -29,6 +23,13 @@ HFONT FontOf(const DesignFont& font, UINT dpi);
 
 // A design colour on this desktop; CLR_INVALID for a kind's usual colour.
 COLORREF ColourRef(Colour colour);
+
+// Whether the user's high-contrast setting is on, asked each time.
+Scheme DesktopScheme();
+
+// A picture from the program's resources with its pixels in the desktop's
+// high-contrast colours; null if it cannot be made.
+HBITMAP PictureInHighContrast(HINSTANCE instance, Picture picture);
 
 // A solid brush of that colour, kept until the desktop's colours change.
 HBRUSH BrushOf(COLORREF colour);

@@ -32,7 +32,7 @@ void PrepareApplication(QApplication& app) {
 }
 
 QFont MappedFont(const DesignFont& design) {
-    const DesignFont& d = design.face ? design : kForm1.font;
+    const DesignFont& d = DrawnFont(design);
     const StandInFont standIn = StandIn(d);
     QFont font;
     font.setFamily(QString::fromLatin1(standIn.family));
@@ -50,26 +50,25 @@ QColor Resolve(const Colour& colour) {
         case Colour::Source::System:
             break;
     }
-    // The desktop scheme's numbered colours, as the palette names them.
+    // The desktop scheme's colours, as the palette names them.
     const QPalette p = StandardPalette();
-    switch (colour.value) {
-        case 0:
-            return p.color(QPalette::Window);  // scroll bar
-        case 5:
-            return p.color(QPalette::Base);  // window background
-        case 8:
-            return p.color(QPalette::Text);  // window text
-        case 9:
-            return p.color(QPalette::HighlightedText);  // active title-bar text
-        case 13:
-            return p.color(QPalette::Highlight);  // highlight
-        case 15:
-            return p.color(QPalette::Button);  // button face
-        case 18:
-            return p.color(QPalette::ButtonText);  // button text
-        default:
-            return {};
+    switch (colour.system) {
+        case SystemColour::ScrollBar:
+            return p.color(QPalette::Window);
+        case SystemColour::Window:
+            return p.color(QPalette::Base);
+        case SystemColour::WindowText:
+            return p.color(QPalette::Text);
+        case SystemColour::ActiveCaptionText:
+            return p.color(QPalette::HighlightedText);
+        case SystemColour::Highlight:
+            return p.color(QPalette::Highlight);
+        case SystemColour::ButtonFace:
+            return p.color(QPalette::Button);
+        case SystemColour::ButtonText:
+            return p.color(QPalette::ButtonText);
     }
+    return {};
 }
 
 }  // namespace lpf

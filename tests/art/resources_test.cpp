@@ -1,4 +1,4 @@
-// A program linking lpf_art finds the three pictures among its resources,
+// A program linking lpf_pictures (the Qt window's pictures) finds the three pictures among its resources,
 // identical to the committed files, without reading any file itself.
 
 #include <QFile>

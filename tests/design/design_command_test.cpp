@@ -1,10 +1,11 @@
-// The Design command against a recording stand-in for the window.
+// The Design command's computation: what it stores and the texts it returns.
 
 #include "design_command.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -14,54 +15,25 @@
 
 namespace {
 
-using lpf::ResultBox;
-using Calls = std::vector<std::string>;
+using Texts = std::optional<std::vector<std::string>>;
 
-const char* BoxName(ResultBox box) {
-    switch (box) {
-        case ResultBox::Text2:
-            return "Text2";
-        case ResultBox::Text3:
-            return "Text3";
-        case ResultBox::Text4:
-            return "Text4";
-    }
-    return "?";
-}
-
-// Records every read of Text5 and every change to the window, in order.
-class FakeWindow : public lpf::DesignWindow {
-  public:
-    std::string frequency = "1000";  // start-up text of Text5
-    bool twoPoles = false;
-    bool threePoles = true;  // start-up order
+// What the window holds when Design is pressed.
+struct Inputs {
+    std::string frequency = "1000";                         // start-up text of Text5
+    lpf::FilterOrder order = lpf::FilterOrder::ThreePoles;  // start-up order
     char separator = '.';
-    mutable Calls calls;
-
-    std::string FrequencyText() const override {
-        calls.push_back("read Text5");
-        return frequency;
-    }
-    bool TwoPolesSelected() const override { return twoPoles; }
-    bool ThreePolesSelected() const override { return threePoles; }
-    char DecimalSeparator() const override { return separator; }
-    void HideRefreshPrompt() override { calls.push_back("hide Label20"); }
-    void ShowResultBox(ResultBox box) override {
-        calls.push_back(std::string("show ") + BoxName(box));
-    }
-    void SetResultText(ResultBox box, const std::string& text) override {
-        calls.push_back(std::string(BoxName(box)) + " = " + text);
-    }
 };
 
-Calls TwoPoleCalls(const std::string& t2, const std::string& t3) {
-    return {"read Text5", "hide Label20",  "show Text2",
-            "show Text3", "Text2 = " + t2, "Text3 = " + t3};
+Texts Press(lpf::DesignState& state, const Inputs& in) {
+    return lpf::Design(state, in.frequency, in.order, in.separator);
 }
 
-Calls ThreePoleCalls(const std::string& t2, const std::string& t3, const std::string& t4) {
-    return {"read Text5", "hide Label20",  "show Text2",    "show Text3",
-            "show Text4", "Text2 = " + t2, "Text3 = " + t3, "Text4 = " + t4};
+Texts TwoPoleTexts(const std::string& t2, const std::string& t3) {
+    return std::vector<std::string>{t2, t3};
+}
+
+Texts ThreePoleTexts(const std::string& t2, const std::string& t3, const std::string& t4) {
+    return std::vector<std::string>{t2, t3, t4};
 }
 
 // Capacitor values in farads at 1000 Hz and 1000 ohms, as Python computes them.
@@ -74,13 +46,11 @@ double Freq(const lpf::DesignState& state) {
     return lpf::AsDouble(state.Freq);
 }
 
-TEST(Command1_Click, StartUpPressFillsThreePoleBoxes) {
+TEST(Design, StartUpPressFillsThreePoleBoxes) {
     lpf::DesignState state;
     ASSERT_TRUE(std::holds_alternative<std::int16_t>(state.Freq));
-    FakeWindow window;
-    lpf::Command1_Click(state, window);
-    EXPECT_EQ(window.calls,
-              ThreePoleCalls("0.56436342813017", "0.221543680754991", "3.22129604775935E-02"));
+    EXPECT_EQ(Press(state, {}),
+              ThreePoleTexts("0.56436342813017", "0.221543680754991", "3.22129604775935E-02"));
     EXPECT_EQ(Freq(state), 1000.0);
     EXPECT_EQ(state.PiVal, 3.141592654);
     EXPECT_EQ(state.C3, kC3);
@@ -90,13 +60,11 @@ TEST(Command1_Click, StartUpPressFillsThreePoleBoxes) {
     EXPECT_EQ(state.C2, 0.0);
 }
 
-TEST(Command1_Click, TwoPolePressLeavesText4AndThreePoleValuesAlone) {
+TEST(Design, TwoPolePressLeavesText4AndThreePoleValuesAlone) {
     lpf::DesignState state;
     state.C3 = 3, state.C4 = 4, state.C5 = 5;
-    FakeWindow window;
-    window.twoPoles = true, window.threePoles = false;
-    lpf::Command1_Click(state, window);
-    EXPECT_EQ(window.calls, TwoPoleCalls("0.225045089502555", "0.112538460245585"));
+    EXPECT_EQ(Press(state, {.order = lpf::FilterOrder::TwoPoles}),
+              TwoPoleTexts("0.225045089502555", "0.112538460245585"));
     EXPECT_EQ(state.C1, kC1);
     EXPECT_EQ(state.C2, kC2);
     EXPECT_EQ(state.C3, 3);
@@ -104,51 +72,42 @@ TEST(Command1_Click, TwoPolePressLeavesText4AndThreePoleValuesAlone) {
     EXPECT_EQ(state.C5, 5);
 }
 
-TEST(Command1_Click, NeitherOrderOnlyReadsAndHidesPrompt) {
+TEST(Design, NeitherOrderOnlyStoresFrequencyAndPi) {
     lpf::DesignState state;
     state.C1 = 1, state.C3 = 3;
-    FakeWindow window;
-    window.threePoles = false;
-    window.frequency = "50";
-    lpf::Command1_Click(state, window);
-    EXPECT_EQ(window.calls, (Calls{"read Text5", "hide Label20"}));
+    EXPECT_EQ(Press(state, {.frequency = "50", .order = lpf::FilterOrder::None}),
+              Texts(std::vector<std::string>{}));
     EXPECT_EQ(Freq(state), 50.0);
     EXPECT_EQ(state.PiVal, 3.141592654);
     EXPECT_EQ(state.C1, 1);
     EXPECT_EQ(state.C3, 3);
 }
 
-TEST(Command1_Click, PressingTwiceGivesTheSameTexts) {
+TEST(Design, PressingTwiceGivesTheSameTexts) {
     for (bool two : {true, false}) {
         SCOPED_TRACE(two ? "two poles" : "three poles");
         lpf::DesignState state;
-        FakeWindow window;
-        window.twoPoles = two, window.threePoles = !two;
-        window.frequency = "2000";
-        lpf::Command1_Click(state, window);
-        const Calls first = window.calls;
-        window.calls.clear();
-        lpf::Command1_Click(state, window);
-        EXPECT_EQ(window.calls, first);
+        const Inputs in{"2000", two ? lpf::FilterOrder::TwoPoles : lpf::FilterOrder::ThreePoles};
+        const Texts first = Press(state, in);
+        ASSERT_TRUE(first.has_value());
+        EXPECT_EQ(Press(state, in), first);
     }
 }
 
 // Every row of the expected tables, typed into Text5 and designed.
-TEST(Command1_Click, TextsForEveryRow) {
+TEST(Design, TextsForEveryRow) {
     for (bool two : {true, false}) {
         for (const OrderRow& row : two ? kTwoPoles : kThreePoles) {
             SCOPED_TRACE(std::string(two ? "two poles, " : "three poles, ") + row.frequencyText +
                          " Hz, " + std::to_string(row.rval) + " ohm, '" + row.separator + "'");
             lpf::DesignState state;
             state.Rval = row.rval;
-            FakeWindow window;
-            window.twoPoles = two, window.threePoles = !two;
-            window.frequency = row.frequencyText;
-            window.separator = row.separator;
-            lpf::Command1_Click(state, window);
+            const Inputs in{row.frequencyText,
+                            two ? lpf::FilterOrder::TwoPoles : lpf::FilterOrder::ThreePoles,
+                            row.separator};
             const auto& t = row.texts;
-            EXPECT_EQ(window.calls,
-                      two ? TwoPoleCalls(t[0], t[1]) : ThreePoleCalls(t[0], t[1], t[2]));
+            EXPECT_EQ(Press(state, in),
+                      two ? TwoPoleTexts(t[0], t[1]) : ThreePoleTexts(t[0], t[1], t[2]));
             EXPECT_EQ(Freq(state), row.frequency);
         }
     }
@@ -156,7 +115,7 @@ TEST(Command1_Click, TextsForEveryRow) {
 
 // A frequency that reads as zero, or inputs whose results leave the double
 // range: the boxes are shown empty and the previous values stay stored.
-TEST(Command1_Click, FailureEmptiesBoxesAndKeepsPreviousValues) {
+TEST(Design, FailureEmptiesBoxesAndKeepsPreviousValues) {
     const struct {
         const char* text;
         double freq;
@@ -184,13 +143,10 @@ TEST(Command1_Click, FailureEmptiesBoxesAndKeepsPreviousValues) {
             SCOPED_TRACE(std::string(two ? "two poles, " : "three poles, ") + "\"" + row.text +
                          "\"");
             lpf::DesignState state;
-            FakeWindow window;
-            window.twoPoles = two, window.threePoles = !two;
-            lpf::Command1_Click(state, window);  // 1000 Hz first
-            window.calls.clear();
-            window.frequency = row.text;
-            lpf::Command1_Click(state, window);
-            EXPECT_EQ(window.calls, two ? TwoPoleCalls("", "") : ThreePoleCalls("", "", ""));
+            Inputs in{.order = two ? lpf::FilterOrder::TwoPoles : lpf::FilterOrder::ThreePoles};
+            ASSERT_TRUE(Press(state, in).has_value());  // 1000 Hz first
+            in.frequency = row.text;
+            EXPECT_EQ(Press(state, in), std::nullopt);
             EXPECT_EQ(Freq(state), row.freq);
             EXPECT_EQ(state.PiVal, 3.141592654);
             if (two) {

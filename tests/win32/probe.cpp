@@ -15,11 +15,13 @@
 //   fonts            "font NUMBER HEIGHT" per control with a font (pixels)
 //   syscolor INDEX BBGGRR   the desktop colour INDEX changed (SetSysColors)
 //   dpi DPI          the window told it now lies on a monitor of DPI
+//   contrast 1|0     the program's high-contrast setting on or off (off
+//                    also restores the desktop colours of when it went on)
 // A control line holds, tab-separated: "control", its id number, class,
 // visible, enabled, checked, scroll position (or -), x y w h relative to the
 // client area, its text, its window handle, and (after "names" only) its
 // accessible name, role and description as oleacc gives them.
-// "fonts", "syscolor" and "dpi" run inside the window's process, in
+// "fonts", "syscolor", "dpi" and "contrast" run inside the window's process, in
 // probe_hook.dll: Wine keeps fonts and desktop colours per process.
 #include <windows.h>
 // __uuidof(IAccessible): the import library's IID_IAccessible is wrong.
@@ -81,7 +83,7 @@ std::string Accessible(HWND control) {
     return result;
 }
 
-// Command 1, 2 or 3 of probe_hook.dll run in the window's thread; what it
+// Command 1 to 4 of probe_hook.dll run in the window's thread; what it
 // writes (into the temp folder) is printed.
 void InWindowProcess(HWND window, WPARAM command, LPARAM argument) {
     static const HMODULE hook = LoadLibraryW(L"probe_hook.dll");
@@ -215,6 +217,8 @@ int main() {
             InWindowProcess(window, 2, number << 24 | std::strtol(line + used, nullptr, 16));
         } else if (std::strcmp(command, "dpi") == 0) {
             InWindowProcess(window, 3, number);
+        } else if (std::strcmp(command, "contrast") == 0) {
+            InWindowProcess(window, 4, number);
         } else if (std::strcmp(command, "settext") == 0) {
             const std::wstring text = Wide(line + used);
             SendMessageTimeoutW(Control(window, number), WM_SETTEXT, 0,

@@ -1,12 +1,15 @@
 #!/usr/bin/python3
 """The Windows window under Wine on a private Xvfb.
 
-Usage: wine_test.py WIN32_BUILD SOURCE_DIR prefix|window|scale|installer
+Usage: wine_test.py WIN32_BUILD SOURCE_DIR FORM_FACTS prefix|window|scale|installer
+
+FORM_FACTS is the program that prints the form's facts (tests/form/form_facts.cpp):
+what the window should show is read from there.
 
 prefix     makes the template Wine prefix in the working directory, once per
            build folder: fonts-wine in its Fonts folder, Decorated=N.
 window     runs lowpass.exe in a fresh copy and reads it with probe.exe: every
-           control against the control table (read here as text), stacking,
+           control against the form's facts, stacking,
            Tab walk, the typical request with the Linux end-to-end test's
            digits, both orders, oleacc's names, roles, descriptions,
            increments, arrow keys, Reset, the scroll bar, Help, Close, the
@@ -24,20 +27,21 @@ import sys
 import time
 import zipfile
 
-WIN32_BUILD, SOURCE = sys.argv[1], sys.argv[2]
+WIN32_BUILD, SOURCE, FORM_FACTS, MODE = sys.argv[1:5]
 sys.path.insert(0, os.path.join(SOURCE, "tests", "e2e"))
 from e2e_common import (BOX_NAMES, EXPECTED_THREE_POLES, EXPECTED_TWO_POLES,  # noqa: E402
                         HIDDEN_AT_START, SCHEMATIC_NAMES, TAB_WALK_THREE_POLES,
-                        TAB_WALK_TWO_POLES, check, failures,
-                        give_up_after, self_check_expected, spawn, start_xvfb, stop_children)
+                        TAB_WALK_TWO_POLES, check, check_form_walks, check_high_contrast,
+                        failures, form_facts, give_up_after, self_check_contrast,
+                        self_check_expected, spawn, start_xvfb, stop_children)
 
 TEMPLATE = os.path.abspath("wine-template")
 TITLE = "Low Pass Filter - Butterworth"
-CLIENT = (111, 117, 542, 395)
-# At each dpi: the client area (twips to pixels rounded half up, as MulDiv
-# does) and the pixel heights of the design's point sizes.
-CLIENT_AT = {96: CLIENT, 120: (139, 146, 678, 494), 144: (167, 176, 813, 593),
-             192: (222, 234, 1084, 790)}
+FACTS = form_facts(FORM_FACTS)
+# At each dpi: the client area as the form lays it out, and the pixel heights
+# of the design's point sizes.
+CLIENT_AT = {int(dpi): tuple(rect) for dpi, rect in FACTS["client"].items()}
+CLIENT = CLIENT_AT[96]
 FONT_PX = {96: {8.25: 11, 9.75: 13, 12: 16}, 120: {8.25: 14, 9.75: 16, 12: 20},
            144: {8.25: 17, 9.75: 20, 12: 24}, 192: {8.25: 22, 9.75: 26, 12: 32}}
 ROLES = {"PushButton": 43, "OptionButton": 45, "Frame": 20, "TextBox": 42, "ScrollBar": 3,
@@ -48,49 +52,37 @@ HELP_COLOURS = {(255, 0, 0), (0, 0, 0), (255, 255, 255), (0, 64, 128)}
 HELP_RED = (5, 5, 379, 207)  # the help sheet's red border: first, last column and row
 CLASSES = {"PushButton": "button", "Frame": "button", "OptionButton": "button",
            "TextBox": "edit", "ScrollBar": "scrollbar"}  # the rest: static
-# On show in one order only, and what a screen reader is told each box is.
-SHOWN = {"two": {"Label4", "Label13", "Label5", "Label6", "Image1", "Text6"},
-         "three": {"Label1", "Label14", "Label10", "Label11", "Label12", "Label18", "Text4",
-                   "Image2", "Text7"}}
+# On show in one order only, as the form re-dresses the window.
+ON_SHOW = {order: set(FACTS["orders"][order]["shown"]) for order in ("two", "three")}
+SHOWN = {"two": ON_SHOW["two"] - ON_SHOW["three"], "three": ON_SHOW["three"] - ON_SHOW["two"]}
 ENV = {}
+# A high-contrast black scheme by desktop colour number, RRGGBB.
+BLACK_SCHEME = {0: "000000", 5: "000000", 14: "000000", 15: "000000", 8: "FFFFFF", 9: "FFFFFF",
+                18: "FFFFFF", 20: "FFFFFF", 13: "1AEBFF", 16: "808080"}
+# Where each kind's caption is drawn within its rectangle (96-dpi pixels
+# in from the left, top, right, bottom): beside an option's circle, on a
+# frame's top edge, inside a button's edges and focus rectangle.
+CAPTION_INSET = {"Label": (0, 0, 0, 0), "OptionButton": (16, 0, 0, 0), "TextBox": (3, 3, 3, 3),
+                 "PushButton": (5, 5, 5, 5), "Frame": (10, 0, None, None)}
 
 
-def read_table():
-    """The rows of form/control_table.cpp as text; window ids are 100 + row."""
-    rows = []
-    text = open(os.path.join(SOURCE, "form", "control_table.cpp")).read()
-    fonts = dict(re.findall(r'DesignFont (\w+)\{"[\w ]+", ([\d.]+), \w+\}', text))
-    for line in text.splitlines():
-        m = re.match(r'\{(\w+), +"\w+", +(\w+), +(\w+), +("(?:[^"\\]|\\.)*"|\w+), +\w+, +(\d+), '
-                     r'+(\d+), +(\d+), +(\d+),.*, +(true|false), +(-?\d+), +(true|false), +\w+\},$',
-                     line.strip())
-        if m:
-            name, kind, box, text, l, t, w, h, shown, tab, checked = m.groups()
-            text = "1000" if text.startswith("kStart") else text[1:-1].replace('\\"', '"')
-            font = re.search(r'\{"[\w ]+", ([\d.]+), \w+\}|\b(%s)\b' % "|".join(fonts), line)
-            rows.append(dict(name=name, kind=kind, box=box, text=text, tab=int(tab),
-                             rect=[int(v) // 15 for v in (l, t, w, h)], number=100 + len(rows),
-                             twips=[int(v) for v in (l, t, w, h)],
-                             points=float(font[1] or fonts[font[2]]) if font else 9.75,
-                             shown=shown == "true" and name not in HIDDEN_AT_START,
-                             checked=checked == "true"))
-    by_name = {r["name"]: r for r in rows}
-    for r in rows:  # options: client pixels, not frame pixels
-        if r["box"] != "OnForm":
-            r["rect"][0] += by_name[r["box"]]["rect"][0]
-            r["rect"][1] += by_name[r["box"]]["rect"][1]
-    return rows, by_name
+def read_rows():
+    """The form's rows, top of the stacking order first; window ids are 100 + row."""
+    rows = [dict(name=c["name"], kind=c["kind"], box=c["container"] or "OnForm", text=c["text"],
+                 tab=c["tab"], rect=c["rect"]["96"], rects=c["rect"], number=number,
+                 points=c["font"]["points"], checked=c["checked"],
+                 shown=c["shown"] and c["name"] not in HIDDEN_AT_START)
+            for number, c in enumerate(FACTS["controls"], 100)]
+    return rows, {r["name"]: r for r in rows}
 
 
-ROWS, ROW = read_table()
+ROWS, ROW = read_rows()
 NAME_OF = {r["number"]: r["name"] for r in ROWS}
 
 
 def rect_at(r, dpi):
-    """A control's rectangle in client pixels at dpi, each value rounded half up."""
-    px = [(v * dpi + 720) // 1440 for v in r["twips"]]
-    box = [0, 0] if r["box"] == "OnForm" else rect_at(ROW[r["box"]], dpi)
-    return [px[0] + box[0], px[1] + box[1]] + px[2:]
+    """A control's rectangle in client pixels at dpi."""
+    return r["rects"][str(dpi)]
 
 
 def wine_env(prefix, display=None, lang="C.UTF-8", debug="-all"):
@@ -219,8 +211,8 @@ def order_shown(s, order, label):
 
 
 def check_start(s):
-    check(len(ROWS) == 48, "48 rows read from the control table (found %d)" % len(ROWS))
-    check(s["client"] == list(CLIENT), "client area at 111,117, 542 x 395 (found %s)" % s["client"])
+    check(len(ROWS) == 48, "48 rows in the form's facts (found %d)" % len(ROWS))
+    check(s["client"] == list(CLIENT), "client area at %s (found %s)" % (CLIENT, s["client"]))
     for r in ROWS:
         c = s["controls"][r["name"]]
         want = (CLASSES.get(r["kind"], "static"), r["rect"], r["shown"])
@@ -232,9 +224,8 @@ def check_start(s):
             check(c["text"] == r["text"], "%s text %r (found %r)" % (r["name"], r["text"], c["text"]))
     check(s["controls"]["Label3"]["text"].startswith("Normalized 3rd order"), "Label3: 3rd order")
     check(s["controls"]["HScroll1"]["pos"] == "1000", "HScroll1 at 1000")
-    # Top first; labels and images beneath all others; a frame's options after it.
-    surface = [r["name"] for r in ROWS if r["kind"] in ("Label", "Image")]
-    want = [r["name"] for r in ROWS if r["name"] not in surface and r["box"] == "OnForm"] + surface
+    # Top first, as the form stacks them; the options within their frames.
+    want = [n for n in FACTS["stacking"] if ROW[n]["box"] == "OnForm"]
     got = [n for n in s["order"] if ROW[n]["box"] == "OnForm"]
     check(got == want, "stacking order, top first (found %s)" % got)
     names_given(s, "three", "start-up")
@@ -370,6 +361,67 @@ def colours_follow(probe):
         "a new desktop colour: window and label backgrounds repainted in it")
 
 
+def readable(probe, label):
+    """The window in the black scheme, as check_high_contrast reads it."""
+    c = probe.state()["controls"]
+    captions = {}
+    for r in ROWS:
+        inset = CAPTION_INSET.get(r["kind"])
+        if c[r["name"]]["visible"] and c[r["name"]]["text"].strip() and inset:
+            x, y, w, h = r["rect"]
+            if inset[2] is None:  # a frame: the first letters of its caption
+                w, h = inset[0] + 40, FONT_PX[96][r["points"]]
+            captions[r["name"]] = pixels(x + inset[0], y + inset[1], w - inset[0] - (inset[2] or 0),
+                                         h - inset[1] - (inset[3] or 0))
+
+    def pixels_of(name):  # the help sheet: left of Close, which lies over it
+        x, y, w, h = ROW[name]["rect"]
+        return pixels(x, y, ROW["Command6"]["rect"][0] - x if name == "Picture1" else w, h)
+    check_high_contrast(label, captions, {n for n in c if c[n]["visible"]}, pixels_of,
+                        *(tuple(bytes.fromhex(BLACK_SCHEME[n])) for n in (5, 8, 13)))
+
+
+def high_contrast(probe):
+    """The black scheme with high contrast on, then off again: in it every
+    caption readable, no mask seen, the digits the same; after it the window
+    as before, pixel for pixel. The focus stays where no caret blinks."""
+    def design_at_focus_on_option8():
+        probe.click("Command1")
+        while probe.state()["focus"] != "Option8":
+            press(probe, "Tab", focus)
+    probe.click("Command4")
+    probe.set_text("Text5", "2000")
+    probe.click("Option8")
+    right_arrow()
+    poll(lambda: probe.texts("Text1") == ["1100"])
+    design_at_focus_on_option8()
+    probe.ask("contrast 0")  # a setting changed, high contrast still off: all drawn again
+    time.sleep(0.5)
+    before = pixels(0, 0, *CLIENT[2:])
+    probe.ask("contrast 1")
+    for number, colour in BLACK_SCHEME.items():
+        probe.ask("syscolor %d %s" % (number, colour[4:] + colour[2:4] + colour[:2]))
+    poll(lambda: pixel(*ROW["Label7"]["rect"][:2]) == (255, 255, 255))  # an edge bar
+    run("/usr/bin/import", "-window", "root", "win32-high-contrast.png")
+    for order, poles, results in (("Option2", "three", EXPECTED_THREE_POLES),
+                                  ("Option1", "two", EXPECTED_TWO_POLES)):
+        probe.click(order)
+        probe.click("Command1")
+        readable(probe, "high contrast, %s poles" % poles)
+        got = probe.texts(*["Text2", "Text3", "Text4"][:len(results)])
+        check(got == results, "high contrast, %s poles: digits (found %s)" % (poles, got))
+    probe.click("Command5")
+    readable(probe, "high contrast, help sheet")
+    run("/usr/bin/import", "-window", "root", "win32-high-contrast-help.png")
+    probe.click("Command6")
+    probe.click("Option2")
+    design_at_focus_on_option8()
+    probe.ask("contrast 0")
+    poll(lambda: pixels(0, 0, *CLIENT[2:]) == before)
+    differing = sum(a != b for a, b in zip(before, pixels(0, 0, *CLIENT[2:])))
+    check(differing == 0, "high contrast off again: %d pixels differ from before" % differing)
+
+
 def help_and_close(probe):
     probe.click("Command5")
     c = probe.state()["controls"]
@@ -413,12 +465,14 @@ def window_test(prefix):
     run("/usr/bin/import", "-window", "root", "win32-start.png")
     s = probe.state(names=True)
     check_start(s)
+    check_form_walks(FACTS)
     tab_walk(probe, s)
     typical_request(probe)
     increments_and_reset(probe)
     help_and_close(probe)
     scroll_bar(probe)
     focus_returns(probe)
+    high_contrast(probe)
     colours_follow(probe)
     check_layout(probe, probe.state(), 96, "as opened")
     probe.ask("dpi 144")
@@ -589,8 +643,9 @@ def installer_test(prefix):
 
 def main():
     self_check_expected()
+    self_check_contrast()
     give_up_after(110)
-    mode = sys.argv[3]
+    mode = MODE
     if mode == "prefix":
         make_template()
     else:
