@@ -36,6 +36,7 @@ std::span<const ControlId> ResultBoxes(FilterOrder order) {
 void Form::Open() {
     Form_Load();
     NameBoxesByCaptions();
+    view_.Focus(StartFocus());
 }
 
 // Which handler each control has. Controls not named here have none.
@@ -52,8 +53,15 @@ void Form::Clicked(ControlId control) {
         case Command6:
             return Command6_Click();
         default:
+            if (Row(control).kind == Kind::OptionButton) ChooseOption(control);
             return;
     }
+}
+
+void Form::ChooseOption(ControlId option) {
+    if (view_.Selected(option)) return;
+    view_.Select(option);
+    OptionSelected(option);
 }
 
 void Form::OptionSelected(ControlId option) {
@@ -78,6 +86,31 @@ void Form::OptionSelected(ControlId option) {
 
 void Form::ScrollSettled(ControlId bar) {
     if (bar == HScroll1) HScroll1_Change();
+}
+
+void Form::Scrolled(ControlId bar, ScrollAction action, int thumb) {
+    if (bar != HScroll1) return;
+    const int old = view_.ScrollValue(bar);
+    const int value = resistorBar_.Moved(old, action, thumb);
+    // A move that cannot change the value (the left arrow at the minimum)
+    // is no change: nothing is reported.
+    if (value == old) return;
+    view_.SetScrollValue(bar, value);
+    HScroll1_Change();
+}
+
+void Form::TabPressed(std::optional<ControlId> from, bool backwards) {
+    view_.Focus(NextTabStop(from, backwards), backwards ? FocusMove::Backward : FocusMove::Forward);
+}
+
+bool Form::ArrowPressed(ControlId focus, Arrow arrow) {
+    if (Row(focus).kind != Kind::OptionButton) return false;
+    const std::optional<ControlId> to = ArrowNeighbour(focus, arrow);
+    if (!to) return true;
+    ChooseOption(*to);
+    view_.Focus(
+        *to, arrow == Arrow::Left || arrow == Arrow::Up ? FocusMove::Backward : FocusMove::Forward);
+    return true;
 }
 
 ControlId Form::NextTabStop(std::optional<ControlId> from, bool backwards) const {

@@ -9,6 +9,8 @@
 
 #include "control_table.h"
 #include "design_state.h"
+#include "rules.h"
+#include "scroll_model.h"
 #include "view.h"
 
 namespace lpf {
@@ -17,15 +19,30 @@ class Form {
   public:
     explicit Form(View& view) : view_(view) {}
 
-    // Start-up, once before the window is first shown: Form_Load, then the
-    // boxes named for the order on show.
+    // Start-up, once before the window is first shown: Form_Load, the boxes
+    // named for the order on show, and the focus on the first Tab stop.
     void Open();
 
     // What the user did, as the toolkit reports it. Each runs the handler of
     // that control, if it has one.
-    void Clicked(ControlId control);        // a push button
+    // A push button, or an option the window leaves to the form to select:
+    // selected, it runs its Click unless it was selected already.
+    void Clicked(ControlId control);
     void OptionSelected(ControlId option);  // an option became the selected one
     void ScrollSettled(ControlId bar);      // the scroll bar's value has settled
+    // The user acted on the scroll bar: the form moves it where the action
+    // takes it and, when that changes its value, runs its Change.
+    void Scrolled(ControlId bar, ScrollAction action, int thumb = 0);
+
+    // Tab (or Shift+Tab, `backwards`) pressed with the focus on `from`, or
+    // on nothing the walk knows: the focus moves to the next stop.
+    void TabPressed(std::optional<ControlId> from, bool backwards);
+    // An arrow key pressed with the focus on `focus`. In an option group it
+    // selects the option that way (running its Click) and then moves the
+    // focus there, so that a screen reader hears the option as selected;
+    // with none that way it does nothing. False for any other control: the
+    // key is the control's own.
+    bool ArrowPressed(ControlId focus, Arrow arrow);
 
     // The keyboard between controls. The Tab walk goes through the controls
     // that take the focus in the table's order, passing over those not on
@@ -50,11 +67,13 @@ class Form {
     void IncrementOption_Click(ControlId option);  // Option3 .. Option10
 
   private:
+    void ChooseOption(ControlId option);
     void ApplyOrder(bool twoPoles);
     void NameBoxesByCaptions();
 
     View& view_;
     DesignState state_;
+    ScrollModel resistorBar_;  // HScroll1
 };
 
 }  // namespace lpf

@@ -32,11 +32,15 @@ void Form::HScroll1_Change() {
 
 void Form::IncrementOption_Click(ControlId option) {
     for (const IncrementOption& row : kIncrementOptions)
-        if (row.option == option) view_.SetScrollStep(HScroll1, row.smallStep);
+        if (row.option == option) {
+            resistorBar_.SetSmallStep(row.smallStep);
+            view_.SetScrollStep(HScroll1, row.smallStep);
+        }
 }
 
 // The frequency, the order and the results stay as they are.
 void Form::Command4_Click() {
+    resistorBar_.SetMinimum(kHScroll1.minimum);
     view_.SetScrollMinimum(HScroll1, kHScroll1.minimum);
     // Only a position that actually changes counts as a change: at the start
     // value already, Text1 keeps whatever it holds.

@@ -28,9 +28,9 @@ struct Box {
     int CentreX() const { return left + right; }
     int CentreY() const { return top + bottom; }
 };
-Box BoxOf(ControlId id) {
-    const ControlRow& row = Row(id);
-    return {2 * row.left, 2 * row.top, 2 * (row.left + row.width), 2 * (row.top + row.height)};
+Box BoxOf(const OptionPlace& place) {
+    return {2 * place.left, 2 * place.top, 2 * (place.left + place.width),
+            2 * (place.top + place.height)};
 }
 
 // Options that touch by less than a pixel's width are not in line.
@@ -80,17 +80,15 @@ Colour BackColour(const ControlRow& row) {
     return row.back;
 }
 
-std::optional<ControlId> ArrowNeighbour(ControlId option, Arrow arrow) {
-    const ControlRow& from = Row(option);
-    if (from.kind != Kind::OptionButton) return std::nullopt;
-    const Box here = BoxOf(option);
+std::optional<std::size_t> NeighbourAmong(std::span<const OptionPlace> group, std::size_t from,
+                                          Arrow arrow) {
+    const Box here = BoxOf(group[from]);
     const bool vertical = arrow == Arrow::Up || arrow == Arrow::Down;
-    std::optional<ControlId> best;
+    std::optional<std::size_t> best;
     long long bestScore = std::numeric_limits<long long>::max();
-    for (const ControlRow& row : ControlTable()) {
-        if (row.kind != Kind::OptionButton || row.container != from.container || row.id == option)
-            continue;
-        const Box there = BoxOf(row.id);
+    for (std::size_t i = 0; i < group.size(); ++i) {
+        if (i == from) continue;
+        const Box there = BoxOf(group[i]);
         const long long dx = there.CentreX() - here.CentreX();
         const long long dy = there.CentreY() - here.CentreY();
         const bool ahead = (arrow == Arrow::Up && dy < 0) || (arrow == Arrow::Down && dy > 0) ||
@@ -106,11 +104,32 @@ std::optional<ControlId> ArrowNeighbour(ControlId option, Arrow arrow) {
         else
             score = (1LL << 40) + dx * dx + dy * dy;
         if (score < bestScore) {
-            best = row.id;
+            best = i;
             bestScore = score;
         }
     }
     return best;
+}
+
+std::optional<ControlId> ArrowNeighbour(ControlId option, Arrow arrow) {
+    const ControlRow& from = Row(option);
+    if (from.kind != Kind::OptionButton) return std::nullopt;
+    std::array<OptionPlace, kControlCount> places{};
+    std::array<ControlId, kControlCount> ids{};
+    std::size_t n = 0;
+    std::size_t here = 0;
+    for (const ControlRow& row : ControlTable()) {
+        if (row.kind != Kind::OptionButton || row.container != from.container) continue;
+        if (row.id == option) here = n;
+        places[n] = {row.left, row.top, row.width, row.height};
+        ids[n++] = row.id;
+    }
+    const auto to = NeighbourAmong({places.data(), n}, here, arrow);
+    return to ? std::optional(ids[*to]) : std::nullopt;
+}
+
+const DesignFont& DrawnFont(const DesignFont& font) {
+    return font.face ? font : kForm1.font;
 }
 
 StandInFont StandIn(const DesignFont& font) {
@@ -126,7 +145,7 @@ StandInFont StandIn(const DesignFont& font) {
         {"Arial", 12, {"Liberation Sans", 16}},
         {"Verdana", 9.75, {"DejaVu Sans", 13}},
     };
-    const DesignFont& f = font.face ? font : kForm1.font;
+    const DesignFont& f = DrawnFont(font);
     for (const FaceAtSize& m : kFaces)
         if (std::strcmp(m.face, f.face) == 0 && m.points == f.points) return m.standIn;
     return {"Liberation Sans", static_cast<int>(f.points * 96 / 72 + 0.5)};
@@ -134,6 +153,12 @@ StandInFont StandIn(const DesignFont& font) {
 
 bool AnnouncesItself(ControlId id) {
     return Row(id).presence == Presence::Announced;
+}
+
+char DecimalSeparatorOf(std::string_view localeSeparator) {
+    if (localeSeparator.size() == 1 && static_cast<unsigned char>(localeSeparator[0]) < 0x80)
+        return localeSeparator[0];
+    return '.';
 }
 
 }  // namespace lpf

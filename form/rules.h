@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <span>
+#include <string_view>
 
 #include "control_table.h"
 
@@ -34,6 +35,10 @@ std::span<const ControlId> TabOrder();
 Colour ForeColour(const ControlRow& row);
 Colour BackColour(const ControlRow& row);
 
+// The font a row is drawn in: its own, or the window's where the row names
+// none (WindowFont).
+const DesignFont& DrawnFont(const DesignFont& font);
+
 // The free face drawn where a design face is not installed, and its height
 // in pixels at 96 dpi, so that every caption fits its rectangle. Liberation
 // Sans has Arial's metrics, so Arial keeps its pixel size; DejaVu Sans shares
@@ -53,7 +58,21 @@ StandInFont StandIn(const DesignFont& font);
 enum class Arrow { Left, Right, Up, Down };
 std::optional<ControlId> ArrowNeighbour(ControlId option, Arrow arrow);
 
+// The same rule over the places of any one group's options, in twips as the
+// table gives them: the index of the option the arrow moves to from `from`.
+struct OptionPlace {
+    int left, top, width, height;
+};
+std::optional<std::size_t> NeighbourAmong(std::span<const OptionPlace> group, std::size_t from,
+                                          Arrow arrow);
+
 // A control that speaks up to a screen reader each time it appears.
 bool AnnouncesItself(ControlId id);
+
+// The results' decimal separator from the one the user's locale writes
+// (UTF-8, as the toolkit reports it): that one where it is a single plain
+// ASCII character, which the results can hold; else, and where the locale
+// says nothing, the period.
+char DecimalSeparatorOf(std::string_view localeSeparator);
 
 }  // namespace lpf

@@ -4,6 +4,7 @@
 #include <cassert>
 
 #include "rules.h"
+#include "words.h"
 
 namespace lpf {
 
@@ -13,11 +14,22 @@ std::array<bool, kControlCount> View::ShownAtStart() {
     return shown;
 }
 
-void View::Focus(ControlId id) {
-    if (TakesFocus(Row(id).kind))
-        DoFocus(id);
-    else
-        OutsideContract("Focus", id);
+void View::SetVisible(ControlId id, bool visible) {
+    if (!Allows("SetVisible", id, kAnyKind)) return;
+    const bool appears = visible && !shown_[Index(id)];
+    shown_[Index(id)] = visible;
+    DoSetVisible(id, visible);
+    if (appears && AnnouncesItself(id)) DoAnnounce(id, Announcement(id));
+}
+
+void View::Focus(ControlId id, FocusMove move) {
+    if (!TakesFocus(Row(id).kind)) return OutsideContract("Focus", id);
+    DoFocus(id, move);
+    if (move != FocusMove::Direct && Row(id).kind == Kind::TextBox) DoSelectAllText(id);
+}
+
+char View::DecimalSeparator() const {
+    return DecimalSeparatorOf(DoDecimalSeparator());
 }
 
 void View::OutsideContract([[maybe_unused]] const char* call, [[maybe_unused]] ControlId id) const {

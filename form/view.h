@@ -15,23 +15,25 @@
 #include <array>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "control_table.h"
 
 namespace lpf {
+
+// How the focus came to a control: put there by the program, or by the
+// keyboard's walk forward (Tab, Right, Down) or backward (Shift+Tab, Left,
+// Up).
+enum class FocusMove { Direct, Forward, Backward };
 
 class View {
   public:
     virtual ~View() = default;
 
     // Any control: shows or hides it. A control that announces itself
-    // (AnnouncesItself) is announced to assistive technology each time it
-    // becomes visible.
-    void SetVisible(ControlId id, bool visible) {
-        if (!Allows("SetVisible", id, kAnyKind)) return;
-        shown_[Index(id)] = visible;
-        DoSetVisible(id, visible);
-    }
+    // (AnnouncesItself) is announced to assistive technology, with the words
+    // of Announcement(), each time it appears after being hidden.
+    void SetVisible(ControlId id, bool visible);
     // Whether a control is on show: as the table creates it, until the form
     // shows or hides it.
     bool Shown(ControlId id) const { return shown_[Index(id)]; }
@@ -82,8 +84,10 @@ class View {
     }
 
     // Controls that take the focus (TakesFocus): the keyboard focus moves
-    // there.
-    void Focus(ControlId id);
+    // there. A text box the keyboard's walk reaches has its whole text
+    // selected, ready to be typed over; one the program focuses keeps its
+    // selection.
+    void Focus(ControlId id, FocusMove move = FocusMove::Direct);
 
     // Text boxes, the scroll bar and labels: what a screen reader calls the
     // control. A label may also be named as the label of the text box or
@@ -98,8 +102,9 @@ class View {
             DoSetLabelFor(caption, box);
     }
 
-    // The separator of the user's number format, for the results.
-    char DecimalSeparator() const { return DoDecimalSeparator(); }
+    // The separator of the user's number format, for the results: the
+    // locale's as the window reads it, by DecimalSeparatorOf.
+    char DecimalSeparator() const;
 
     // Ends the program at once.
     void Quit() { DoQuit(); }
@@ -128,10 +133,17 @@ class View {
     virtual void DoSetScrollMinimum(ControlId bar, int minimum) = 0;
     virtual void DoSetScrollValue(ControlId bar, int value) = 0;
     virtual void DoSetScrollStep(ControlId bar, int smallStep) = 0;
-    virtual void DoFocus(ControlId id) = 0;
+    // The window's own way of moving the focus, told how it came (a toolkit
+    // may draw keyboard focus differently).
+    virtual void DoFocus(ControlId id, FocusMove move) = 0;
+    virtual void DoSelectAllText(ControlId box) = 0;
+    // Tells assistive technology that the control has just appeared, to be
+    // read out with these words.
+    virtual void DoAnnounce(ControlId id, const std::string& words) = 0;
     virtual void DoSetAccessibleName(ControlId id, const std::string& name) = 0;
     virtual void DoSetLabelFor(ControlId caption, ControlId box) = 0;
-    virtual char DoDecimalSeparator() const = 0;
+    // The user's locale's decimal separator, UTF-8, as the toolkit gives it.
+    virtual std::string DoDecimalSeparator() const = 0;
     virtual void DoQuit() = 0;
 };
 

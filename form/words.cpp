@@ -77,4 +77,10 @@ std::string BoxName(const CaptionedBox& row, bool twoPoles) {
     return words;
 }
 
+std::string Announcement(ControlId id) {
+    const ControlRow& row = Row(id);
+    if (row.picture == Picture::None) return row.text;
+    return std::string(PictureName(row.picture)) + ". " + PictureDescription(row.picture);
+}
+
 }  // namespace lpf

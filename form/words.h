@@ -59,4 +59,8 @@ std::span<const CaptionedBox> CaptionedBoxes();
 // "C3 (uF)": the caption's words without the "=", then the unit.
 std::string BoxName(const CaptionedBox& row, bool twoPoles);
 
+// What a control that announces itself says as it appears: a picture its
+// name and what it shows, a label its caption.
+std::string Announcement(ControlId id);
+
 }  // namespace lpf

@@ -1,5 +1,6 @@
 // What the user does in the page, as one listener on the window's frame
-// hears it: clicks, changes of an option or the scroll bar, and keys.
+// hears it: clicks, changes of an option or the scroll bar, and keys; and
+// the screen's changes of size, heard on the browser's window.
 
 #include <emscripten/bind.h>
 
@@ -8,6 +9,7 @@
 
 #include "page.h"
 #include "rules.h"
+#include "scroll_model.h"
 
 namespace lpf::web {
 namespace {
@@ -20,15 +22,14 @@ std::optional<int> ControlOf(const val& element) {
     return std::stoi(owner.call<std::string>("getAttribute", val("data-control")));
 }
 
-// A number the DOM holds as text.
-int IntOf(const val& text) {
-    return std::stoi(text.as<std::string>());
-}
-
 }  // namespace
 
 void Page::Handle(const val& event) {
     const std::string type = event["type"].as<std::string>();
+    if (type == "resize") {
+        FitScreen();
+        return;
+    }
     if (type == "keydown") {
         if (TakeKey(event)) event.call<void>("preventDefault");
         return;
@@ -49,11 +50,14 @@ void Page::Handle(const val& event) {
             if (type == "change" && Selected(id)) form_.OptionSelected(id);
             break;
         case Kind::ScrollBar:
+            // The range input moves itself when dragged or clicked; its arrow
+            // buttons are the form's to carry out.
             if (type == "change") form_.ScrollSettled(id);
             if (type == "click" && target.call<bool>("hasAttribute", val("data-part"))) {
-                const int part = IntOf(target.call<val>("getAttribute", val("data-part")));
                 Focus(id);
-                MoveScrollBar(id, ScrollValue(id) + part * scrollStep_);
+                const bool left =
+                    target.call<std::string>("getAttribute", val("data-part")) == "-1";
+                form_.Scrolled(id, left ? ScrollAction::LineLeft : ScrollAction::LineRight);
             }
             break;
         default:
@@ -62,74 +66,53 @@ void Page::Handle(const val& event) {
 }
 
 // Tab and Shift+Tab walk the form's stops; the arrows move within an option
-// group; the scroll bar takes its arrows by the step, Page Up and Down by the
-// large step, Home and End to its ends.
+// group; on the scroll bar the arrows, Page Up and Down, Home and End are
+// the form's actions.
 bool Page::TakeKey(const val& event) {
+    struct KeyAction {
+        const char* key;
+        Arrow arrow;
+        ScrollAction action;
+    };
+    static constexpr KeyAction kKeys[] = {
+        {"ArrowLeft", Arrow::Left, ScrollAction::LineLeft},
+        {"ArrowUp", Arrow::Up, ScrollAction::LineLeft},
+        {"ArrowRight", Arrow::Right, ScrollAction::LineRight},
+        {"ArrowDown", Arrow::Down, ScrollAction::LineRight},
+    };
+    static constexpr std::pair<const char*, ScrollAction> kBarKeys[] = {
+        {"PageUp", ScrollAction::PageLeft},
+        {"PageDown", ScrollAction::PageRight},
+        {"Home", ScrollAction::ToStart},
+        {"End", ScrollAction::ToEnd},
+    };
     const std::string key = event["key"].as<std::string>();
     if (key == "Tab") {
-        TabWalk(event["shiftKey"].as<bool>());
+        form_.TabPressed(FocusedControl(), event["shiftKey"].as<bool>());
         return true;
     }
     const std::optional<ControlId> focus = FocusedControl();
     if (!focus) return false;
-    const bool arrow =
-        key == "ArrowLeft" || key == "ArrowRight" || key == "ArrowUp" || key == "ArrowDown";
-    if (Row(*focus).kind == Kind::OptionButton && arrow) {
-        MoveInGroup(*focus, key);
+    const bool onBar = Row(*focus).kind == Kind::ScrollBar;
+    for (const KeyAction& k : kKeys) {
+        if (key != k.key) continue;
+        if (!onBar) return form_.ArrowPressed(*focus, k.arrow);
+        form_.Scrolled(*focus, k.action);
         return true;
     }
-    if (Row(*focus).kind != Kind::ScrollBar) return false;
-    const int value = ScrollValue(*focus);
-    if (key == "ArrowLeft" || key == "ArrowUp")
-        MoveScrollBar(*focus, value - scrollStep_);
-    else if (key == "ArrowRight" || key == "ArrowDown")
-        MoveScrollBar(*focus, value + scrollStep_);
-    else if (key == "PageUp")
-        MoveScrollBar(*focus, value - kHScroll1.largeStep);
-    else if (key == "PageDown")
-        MoveScrollBar(*focus, value + kHScroll1.largeStep);
-    else if (key == "Home")
-        MoveScrollBar(*focus, IntOf(Input(*focus)["min"]));
-    else if (key == "End")
-        MoveScrollBar(*focus, kHScroll1.maximum);
-    else
-        return false;
-    return true;
+    for (const auto& [name, action] : kBarKeys) {
+        if (onBar && key == name) {
+            form_.Scrolled(*focus, action);
+            return true;
+        }
+    }
+    return false;
 }
 
 std::optional<ControlId> Page::FocusedControl() const {
     const std::optional<int> control = ControlOf(document_["activeElement"]);
     if (!control || *control < 0) return std::nullopt;
     return static_cast<ControlId>(*control);
-}
-
-void Page::TabWalk(bool backwards) {
-    const ControlId next = form_.NextTabStop(FocusedControl(), backwards);
-    Focus(next);
-    if (Row(next).kind == Kind::TextBox) Input(next).call<void>("select");
-}
-
-void Page::MoveInGroup(ControlId option, const std::string& key) {
-    const Arrow arrow = key == "ArrowLeft"    ? Arrow::Left
-                        : key == "ArrowRight" ? Arrow::Right
-                        : key == "ArrowUp"    ? Arrow::Up
-                                              : Arrow::Down;
-    const std::optional<ControlId> neighbour = ArrowNeighbour(option, arrow);
-    if (!neighbour) return;
-    Focus(*neighbour);
-    if (!Selected(*neighbour)) {
-        Select(*neighbour);
-        form_.OptionSelected(*neighbour);
-    }
-}
-
-// Clamped to the bar's ends; a move that changes nothing is no change.
-void Page::MoveScrollBar(ControlId bar, int to) {
-    const int minimum = IntOf(Input(bar)["min"]);
-    const int value = to < minimum ? minimum : to > kHScroll1.maximum ? kHScroll1.maximum : to;
-    if (value == ScrollValue(bar)) return;
-    SetScrollValue(bar, value);
-    form_.ScrollSettled(bar);
 }
 
 namespace {

@@ -3,7 +3,6 @@
 #include <emscripten/val.h>
 
 #include <cstdio>
-#include <cstring>
 
 #include "rules.h"
 
@@ -37,18 +36,6 @@ const char* CssSystemColour(SystemColour colour) {
     }
     return "";
 }
-
-// Each face with its fallbacks: the face itself where it is installed, else
-// the free face the form names for it, then the usual stand-ins.
-struct FaceFamilies {
-    const char* designFace;
-    const char* families;
-};
-constexpr FaceFamilies kFaces[] = {
-    {"MS Sans Serif", "\"MS Sans Serif\", \"Liberation Sans\", Arial, sans-serif"},
-    {"Arial", "Arial, \"Liberation Sans\", sans-serif"},
-    {"Verdana", "Verdana, \"DejaVu Sans\", sans-serif"},
-};
 
 }  // namespace
 
@@ -94,13 +81,13 @@ int ResolvedRgb(const std::string& colour) {
     return rgb;
 }
 
+// The face itself where it is installed, else the free face that stands in
+// for it.
 std::string CssFont(const DesignFont& font) {
-    const DesignFont& f = font.face ? font : kForm1.font;
-    std::string families = "sans-serif";
-    for (const FaceFamilies& m : kFaces)
-        if (std::strcmp(m.designFace, f.face) == 0) families = m.families;
-    return std::string(f.bold ? "bold " : "") + std::to_string(StandIn(f).pixels) + "px " +
-           families;
+    const DesignFont& f = DrawnFont(font);
+    const StandInFont standIn = StandIn(f);
+    return std::string(f.bold ? "bold " : "") + std::to_string(standIn.pixels) + "px \"" + f.face +
+           "\", \"" + standIn.family + "\", sans-serif";
 }
 
 }  // namespace lpf::web

@@ -1,65 +1,36 @@
 #include "page.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "browser.h"
+#include "controls.h"
 #include "look.h"
 #include "rules.h"
-#include "words.h"
 
 namespace lpf::web {
 namespace {
-
-// The elements each kind of control is made of. Push buttons, text boxes
-// and labels are one element; an option button is a label around its radio
-// input; the scroll bar a box holding its two arrow buttons around a range
-// input; a picture a box holding the image, which keeps its natural size.
-const char* TagOf(Kind kind) {
-    switch (kind) {
-        case Kind::PushButton:
-            return "button";
-        case Kind::TextBox:
-            return "input";
-        case Kind::Frame:
-            return "fieldset";
-        case Kind::OptionButton:
-        case Kind::Label:
-            return "label";
-        default:
-            return "div";
-    }
-}
-
-// The page's style sheet dresses each kind by its class.
-const char* ClassOf(Kind kind) {
-    switch (kind) {
-        case Kind::ScrollBar:
-            return "control scrollbar";
-        case Kind::OptionButton:
-            return "control option";
-        case Kind::Image:
-        case Kind::PictureBox:
-            return "control picture";
-        case Kind::MaskBox:
-            return "control mask";
-        default:
-            return "control";
-    }
-}
 
 std::string PxText(int twips) {
     return std::to_string(Px(twips)) + "px";
 }
 
+// The decimal separator the browser's language writes in 1.5; a language
+// tag Intl refuses reads as the browser's default format.
+std::string LanguageSeparator() {
+    const val parts =
+        val::global("Intl")["NumberFormat"].new_(BrowserLocale()).call<val>("formatToParts", 1.5);
+    for (int i = 0; i < parts["length"].as<int>(); ++i)
+        if (parts[i]["type"].as<std::string>() == "decimal")
+            return parts[i]["value"].as<std::string>();
+    return {};
+}
+
 }  // namespace
 
-// The results' decimal separator is the one the browser's language writes
-// in 1.5.
-Page::Page() {
-    val locale = val::global("navigator")["language"];
-    const std::string one =
-        val::global("Intl")["NumberFormat"].new_(locale).call<std::string>("format", 1.5);
-    if (one.size() == 3 && one[0] == '1' && one[2] == '5') decimalSeparator_ = one[1];
-
+Page::Page() : decimalSeparator_(LanguageSeparator()) {
     BuildFrame();
     BuildControls();
     // Forced colours switch high contrast on and off; a light or dark
@@ -70,8 +41,8 @@ Page::Page() {
         if (forcedColours_.isNull()) forcedColours_ = list;
     }
     FollowScheme();
+    FollowScreen();
     form_.Open();
-    Focus(form_.StartFocus());
 }
 
 // The window as a desktop draws it, at its place on the screen: a caption
@@ -114,87 +85,23 @@ void Page::BuildFrame() {
 }
 
 void Page::BuildControls() {
-    const auto table = ControlTable();
-    for (const ControlRow& c : table) {
-        val box = document_.call<val>("createElement", val(TagOf(c.kind)));
-        val input = box;
-        box.set("id", c.name);
-        box.set("className", ClassOf(c.kind));
-        box.call<void>("setAttribute", val("data-control"), val(std::to_string(Index(c.id))));
-        val style = box["style"];
-        style.set("left", PxText(c.left));
-        style.set("top", PxText(c.top));
-        style.set("width", PxText(c.width));
-        style.set("height", PxText(c.height));
-        style.set("font", CssFont(c.font));
-        box.set("hidden", !c.shown);
-        if (c.presence == Presence::Decoration)
-            box.call<void>("setAttribute", val("aria-hidden"), val("true"));
-
-        switch (c.kind) {
-            case Kind::PushButton:
-                box.set("type", "button");
-                box.set("textContent", c.text);
-                break;
-            case Kind::TextBox:
-                box.set("type", "text");
-                box.set("value", c.text);
-                box.set("spellcheck", false);
-                box.set("autocomplete", "off");
-                break;
-            case Kind::Frame: {
-                val legend = document_.call<val>("createElement", val("legend"));
-                legend.set("textContent", c.text);
-                box.call<void>("append", legend);
-                break;
-            }
-            case Kind::OptionButton:
-                input = document_.call<val>("createElement", val("input"));
-                input.set("type", "radio");
-                input.set("name", Row(*c.container).name);
-                input.set("checked", c.checked);
-                box.call<void>("append", input, val(c.text));
-                break;
-            case Kind::ScrollBar: {
-                input = document_.call<val>("createElement", val("input"));
-                input.set("type", "range");
-                input.set("min", kHScroll1.minimum);
-                input.set("max", kHScroll1.maximum);
-                input.set("step", 1);  // the program's steps are kept here, not on a grid
-                input.set("value", kHScroll1.value);
-                for (int part : {-1, 1}) {
-                    val arrow = document_.call<val>("createElement", val("button"));
-                    arrow.set("className", part < 0 ? "arrow left" : "arrow right");
-                    arrow.set("tabIndex", -1);
-                    arrow.call<void>("setAttribute", val("aria-hidden"), val("true"));
-                    arrow.call<void>("setAttribute", val("data-part"), val(std::to_string(part)));
-                    box.call<void>(part < 0 ? "prepend" : "append", arrow);
-                    if (part < 0) box.call<void>("append", input);
-                }
-                scrollStep_ = kHScroll1.smallStep;
-                break;
-            }
-            case Kind::Image:
-            case Kind::PictureBox: {
-                val image = document_.call<val>("createElement", val("img"));
-                image.set("alt", PictureName(c.picture));
-                image.call<void>("setAttribute", val("aria-description"),
-                                 val(PictureDescription(c.picture)));
-                box.call<void>("append", image);
-                break;
-            }
-            case Kind::MaskBox:
-            case Kind::Label:
-                box.set("textContent", c.text);
-                break;
-        }
-        val parent = c.container ? Box(*c.container) : window_;
-        parent.call<void>("append", box);
-        boxes_.push_back(box);
-        inputs_.push_back(input);
+    for (const ControlRow& c : ControlTable()) {
+        const Elements made = MakeControl(c);
+        (c.container ? Box(*c.container) : window_).call<void>("append", made.box);
+        boxes_.push_back(made.box);
+        inputs_.push_back(made.input);
         fore_.push_back(ForeColour(c));
     }
-
+    // A screen reader's browse cursor walks a frame's options in the page's
+    // order: put them in the order the eye reads them, row by row, rather
+    // than the table's, which only decides what lies on top.
+    std::vector<const ControlRow*> framed;
+    for (const ControlRow& c : ControlTable())
+        if (c.container) framed.push_back(&c);
+    std::stable_sort(framed.begin(), framed.end(), [](const ControlRow* a, const ControlRow* b) {
+        return std::pair(a->top, a->left) < std::pair(b->top, b->left);
+    });
+    for (const ControlRow* c : framed) Box(*c->container).call<void>("append", Box(c->id));
     // Stacking: the first in the order lies on top.
     const auto order = StackingOrder();
     for (std::size_t i = 0; i < order.size(); ++i)
@@ -204,9 +111,12 @@ void Page::BuildControls() {
 // What the form's handlers change and read.
 
 void Page::DoSetVisible(ControlId id, bool visible) {
-    const bool wasVisible = !Box(id)["hidden"].as<bool>();
     Box(id).set("hidden", !visible);
-    if (visible && !wasVisible && AnnouncesItself(id)) Announce(id);
+}
+
+// A live region speaks what is put into it.
+void Page::DoAnnounce(ControlId, const std::string& words) {
+    announcer_.set("textContent", words);
 }
 
 void Page::DoSetText(ControlId id, const std::string& text) {
@@ -246,16 +156,23 @@ void Page::DoSetScrollMinimum(ControlId bar, int minimum) {
     Input(bar).set("min", minimum);
 }
 
+// Chromium tells a screen reader of a range input's new value only at the
+// next change of anything else (the focus, say), so the value also goes into
+// the attribute it reports at once: the bar is heard as it moves.
 void Page::DoSetScrollValue(ControlId bar, int value) {
     Input(bar).set("value", value);
+    Input(bar).call<void>("setAttribute", val("aria-valuetext"), val(std::to_string(value)));
 }
 
-void Page::DoSetScrollStep(ControlId, int smallStep) {
-    scrollStep_ = smallStep;
-}
+// The range input has no step of its own: the form moves it (events.cpp).
+void Page::DoSetScrollStep(ControlId, int) {}
 
-void Page::DoFocus(ControlId id) {
+void Page::DoFocus(ControlId id, FocusMove) {
     Input(id).call<void>("focus");
+}
+
+void Page::DoSelectAllText(ControlId box) {
+    Input(box).call<void>("select");
 }
 
 void Page::DoSetAccessibleName(ControlId id, const std::string& name) {
@@ -268,7 +185,7 @@ void Page::DoSetLabelFor(ControlId caption, ControlId box) {
     Box(caption).set("htmlFor", Input(box)["id"]);
 }
 
-char Page::DoDecimalSeparator() const {
+std::string Page::DoDecimalSeparator() const {
     return decimalSeparator_;
 }
 
@@ -282,16 +199,6 @@ void Page::DoQuit() {
               std::string(kForm1.title) + " has ended. Reload the page to start it again.");
     announcer_.call<void>("replaceChildren");
     document_["body"].call<void>("prepend", ended);
-}
-
-// A live region speaks what is put into it: the announced control's words.
-void Page::Announce(ControlId id) {
-    const ControlRow& row = Row(id);
-    const std::string words =
-        row.picture == Picture::None
-            ? Text(id)
-            : std::string(PictureName(row.picture)) + ". " + PictureDescription(row.picture);
-    announcer_.set("textContent", words);
 }
 
 }  // namespace lpf::web

@@ -1,8 +1,9 @@
 #pragma once
 // The calculator's one window in a web page: DOM elements built from the
-// control table, showing what the form's handlers ask for. All behaviour is
-// in form/; this class maps it onto the DOM and reports the user's actions,
-// which reach it through one listener (events.cpp).
+// control table (controls.cpp), showing what the form's handlers ask for
+// (page.cpp). All behaviour is in form/; this class draws it in the DOM and
+// reports the user's actions, which reach it through one listener
+// (events.cpp).
 
 #include <emscripten/val.h>
 
@@ -42,14 +43,20 @@ class Page : public View {
     void DoSetScrollMinimum(ControlId bar, int minimum) override;
     void DoSetScrollValue(ControlId bar, int value) override;
     void DoSetScrollStep(ControlId bar, int smallStep) override;
-    void DoFocus(ControlId id) override;
+    void DoFocus(ControlId id, FocusMove move) override;
+    void DoSelectAllText(ControlId box) override;
+    void DoAnnounce(ControlId id, const std::string& words) override;
     void DoSetAccessibleName(ControlId id, const std::string& name) override;
     void DoSetLabelFor(ControlId caption, ControlId box) override;
-    char DoDecimalSeparator() const override;
+    std::string DoDecimalSeparator() const override;
     void DoQuit() override;
 
     void BuildFrame();
     void BuildControls();
+    // The window's place and scale on the screen, now and whenever the
+    // screen's size changes (browser.cpp).
+    void FollowScreen();
+    void FitScreen();
     // Every control's colours and the pictures in the user's scheme (scheme.cpp).
     void FollowScheme();
     val& Box(ControlId id) { return boxes_[Index(id)]; }
@@ -62,10 +69,6 @@ class Page : public View {
     // The keyboard between and within controls (events.cpp).
     bool TakeKey(const val& event);
     std::optional<ControlId> FocusedControl() const;
-    void TabWalk(bool backwards);
-    void MoveInGroup(ControlId option, const std::string& key);
-    void MoveScrollBar(ControlId bar, int to);
-    void Announce(ControlId id);
 
     val document_ = val::global("document");
     val window_ = val::null();     // the client area, parent of every control
@@ -75,8 +78,7 @@ class Page : public View {
     std::vector<Colour> fore_;         // as designed or as a handler set it
     val forcedColours_ = val::null();  // the browser's high-contrast setting
     Scheme scheme_ = Scheme::Design;
-    int scrollStep_ = 1;           // what an arrow key or click moves the scroll bar
-    char decimalSeparator_ = '.';  // of the browser's language
+    std::string decimalSeparator_;  // of the browser's language
     Form form_{*this};
 };
 

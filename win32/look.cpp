@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "rules.h"
 #include "text.h"
 
 namespace lpf::win32 {
@@ -29,7 +30,7 @@ std::vector<KeptBrush>& KeptBrushes() {
 
 HFONT FontOf(const DesignFont& font, UINT dpi) {
     static std::vector<KeptFont> kept;
-    const DesignFont& d = font.face ? font : kForm1.font;
+    const DesignFont& d = DrawnFont(font);
     for (const KeptFont& k : kept)
         if (std::strcmp(k.design.face, d.face) == 0 && k.design.points == d.points &&
             k.design.bold == d.bold && k.dpi == dpi)

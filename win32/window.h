@@ -1,10 +1,12 @@
 #pragma once
 // Form1 as a Win32 window: the 48 native controls built from the control
 // table, the form's View over them, and the Windows messages turned into the
-// form's user events. Files: window.cpp (building, the View), messages.cpp
-// (colours, drawing, clicks, the scroll bar, activation, the desktop's dpi
-// and colours), keyboard.cpp (Tab walk, arrow keys in an option group),
-// accessibility.cpp (what screen readers read).
+// form's user events. Files: window.cpp (the window and its procedures),
+// controls.cpp (a native control of each kind, placed at the dpi), view.cpp
+// (the View), messages.cpp (clicks, the scroll bar, activation, the
+// desktop's dpi and colours), drawing.cpp (colours, coloured buttons,
+// pictures), keyboard.cpp (Tab, arrow keys), accessibility.cpp (what screen
+// readers read).
 
 #include <windows.h>
 
@@ -52,16 +54,19 @@ class Window : public View {
     void DoSetScrollMinimum(ControlId bar, int minimum) override;
     void DoSetScrollValue(ControlId bar, int value) override;
     void DoSetScrollStep(ControlId bar, int smallStep) override;
-    void DoFocus(ControlId id) override;
+    void DoFocus(ControlId id, FocusMove move) override;
+    void DoSelectAllText(ControlId box) override;
+    void DoAnnounce(ControlId id, const std::string& words) override;
     void DoSetAccessibleName(ControlId id, const std::string& name) override;
     void DoSetLabelFor(ControlId caption, ControlId box) override;
-    char DoDecimalSeparator() const override;
+    std::string DoDecimalSeparator() const override;
     void DoQuit() override;
 
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void BuildControls(HINSTANCE instance);
+    static void PassOnFromFrame(HWND frame);
     void PresentPictures();
     // The window's frame on the screen for the design's client area at `dpi`.
     static RECT FrameAt(UINT dpi);
@@ -72,21 +77,19 @@ class Window : public View {
     bool IdOf(HWND control, ControlId& id) const;
     HWND Of(ControlId id) const { return controls_[Index(id)]; }
 
-    // messages.cpp
+    // drawing.cpp
     LRESULT ControlColours(UINT message, HDC dc, HWND control);
     void DrawItem(const DRAWITEMSTRUCT& item);
+
+    // messages.cpp
     void Command(HWND control, int code);
     void Scrolled(HWND bar, int code);
-    void ChooseOption(ControlId option);  // by the user: reported when it changes
     void ColoursChanged();
     void FollowScheme();
     Colour Shown(ControlId id, Layer layer, Colour designed) const {
         return InScheme(id, layer, designed, scheme_);
     }
     void DpiChanged(UINT dpi, const RECT& suggested);
-
-    // keyboard.cpp
-    void FocusTabStop(ControlId id);
 
     HWND hwnd_ = nullptr;
     std::array<HWND, kControlCount> controls_{};
@@ -97,7 +100,6 @@ class Window : public View {
     std::array<Presentation, kControlCount> presented_{};
     UINT dpi_ = 96;
     ControlId focus_{};  // the control with the focus when the window was last active
-    int smallStep_ = kHScroll1.smallStep;
     Form form_{*this};
 };
 

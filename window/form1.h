@@ -1,7 +1,9 @@
 #pragma once
 // The calculator's one window on a Linux desktop: the Qt widgets built from
 // the control table, showing what the form's handlers ask for. All behaviour
-// is in form/; this class maps it onto Qt and reports the user's actions.
+// is in form/; this class draws it with Qt and reports the user's actions.
+// Files: form1.cpp (building, the View), controls.cpp (a widget of each
+// kind), events.cpp (what the user does, in the form's words).
 
 #include <QWidget>
 #include <array>
@@ -37,7 +39,6 @@ class Form1 : public QWidget, public lpf::View {
   private:
     void BuildControls();
     void ReportUserActions();
-    QWidget* ContainerOf(const lpf::ControlRow& row);
     std::optional<lpf::ControlId> IdOf(const QWidget* widget) const;
 
     // lpf::View
@@ -53,10 +54,12 @@ class Form1 : public QWidget, public lpf::View {
     void DoSetScrollMinimum(lpf::ControlId bar, int minimum) override;
     void DoSetScrollValue(lpf::ControlId bar, int value) override;
     void DoSetScrollStep(lpf::ControlId bar, int smallStep) override;
-    void DoFocus(lpf::ControlId id) override;
+    void DoFocus(lpf::ControlId id, lpf::FocusMove move) override;
+    void DoSelectAllText(lpf::ControlId box) override;
+    void DoAnnounce(lpf::ControlId id, const std::string& words) override;
     void DoSetAccessibleName(lpf::ControlId id, const std::string& name) override;
     void DoSetLabelFor(lpf::ControlId caption, lpf::ControlId box) override;
-    char DoDecimalSeparator() const override;
+    std::string DoDecimalSeparator() const override;
     void DoQuit() override;
 
     std::array<QWidget*, lpf::kControlCount> widgets_{};

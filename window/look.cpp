@@ -32,7 +32,7 @@ void PrepareApplication(QApplication& app) {
 }
 
 QFont MappedFont(const DesignFont& design) {
-    const DesignFont& d = design.face ? design : kForm1.font;
+    const DesignFont& d = DrawnFont(design);
     const StandInFont standIn = StandIn(d);
     QFont font;
     font.setFamily(QString::fromLatin1(standIn.family));

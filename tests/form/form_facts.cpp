@@ -127,10 +127,12 @@ class Headless : public lpf::View {
     void DoSetScrollMinimum(ControlId, int) override {}
     void DoSetScrollValue(ControlId, int) override {}
     void DoSetScrollStep(ControlId, int) override {}
-    void DoFocus(ControlId) override {}
+    void DoFocus(ControlId, lpf::FocusMove) override {}
+    void DoSelectAllText(ControlId) override {}
+    void DoAnnounce(ControlId, const std::string&) override {}
     void DoSetAccessibleName(ControlId, const std::string&) override {}
     void DoSetLabelFor(ControlId, ControlId) override {}
-    char DoDecimalSeparator() const override { return '.'; }
+    std::string DoDecimalSeparator() const override { return "."; }
     void DoQuit() override {}
 
     std::map<ControlId, std::string> texts_;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <map>
 #include <string>
@@ -32,7 +33,9 @@ class RecordingView : public lpf::View {
     ControlId order = ControlId::Option2;
     ControlId increment = ControlId::Option3;
     int scrollValue = 1000;
+    std::string separator = ",";  // as the locale writes it
     Calls calls;
+    Calls announced;  // what a screen reader was told to read out, apart from the calls
     mutable Calls outsideContract;
 
   private:
@@ -69,14 +72,20 @@ class RecordingView : public lpf::View {
     void DoSetScrollStep(ControlId id, int v) override {
         Log(Name(id) + " step " + std::to_string(v));
     }
-    void DoFocus(ControlId id) override { Log("focus " + Name(id)); }
+    void DoFocus(ControlId id, lpf::FocusMove move) override {
+        Log((move == lpf::FocusMove::Direct ? "focus " : "keyboard focus ") + Name(id));
+    }
+    void DoSelectAllText(ControlId id) override { Log("select all of " + Name(id)); }
+    void DoAnnounce(ControlId id, const std::string& words) override {
+        announced.push_back(Name(id) + ": " + words);
+    }
     void DoSetAccessibleName(ControlId id, const std::string& n) override {
         Log("name " + Name(id) + " " + n);
     }
     void DoSetLabelFor(ControlId caption, ControlId box) override {
         Log(Name(caption) + " labels " + Name(box));
     }
-    char DoDecimalSeparator() const override { return ','; }
+    std::string DoDecimalSeparator() const override { return separator; }
     void DoQuit() override { Log("quit"); }
 
     void Log(std::string call) { calls.push_back(std::move(call)); }
@@ -180,10 +189,206 @@ const HandlerCase kCases[] = {
          f.Clicked(ControlId::Text5);
          f.OptionSelected(ControlId::Frame2);
          f.ScrollSettled(ControlId::Label2);
+         f.Scrolled(ControlId::Label2, lpf::ScrollAction::LineRight);
      },
      "",
      {}},
+    {"the start focus is the first stop, set by the program",
+     [](RecordingView&) {},
+     [](lpf::Form& f) { f.Open(); },
+     "focus",
+     {"focus Option2"}},
+    {"Tab onto a box selects its text",
+     [](RecordingView&) {},
+     [](lpf::Form& f) { f.TabPressed(ControlId::Text1, false); },
+     "",
+     {"keyboard focus Text2", "select all of Text2"}},
+    {"Shift+Tab onto a box selects its text",
+     [](RecordingView&) {},
+     [](lpf::Form& f) { f.TabPressed(ControlId::Text2, true); },
+     "",
+     {"keyboard focus Text1", "select all of Text1"}},
+    {"Tab onto a push button",
+     [](RecordingView&) {},
+     [](lpf::Form& f) { f.TabPressed(ControlId::Option2, false); },
+     "",
+     {"keyboard focus Command2"}},
+    {"Tab from nothing the walk knows",
+     [](RecordingView&) {},
+     [](lpf::Form& f) {
+         f.Open();
+         f.TabPressed(std::nullopt, true);
+     },
+     "keyboard",
+     {"keyboard focus Command5"}},
+    {"an option clicked where the window leaves selecting to the form",
+     [](RecordingView&) {},
+     [](lpf::Form& f) {
+         f.Clicked(ControlId::Option9);
+         f.Clicked(ControlId::Option9);  // selected already: no Click
+     },
+     "",
+     {"select Option9", "HScroll1 step 500"}},
+    {"Right from increment 1: selected, its step set, then focused",
+     [](RecordingView&) {},
+     [](lpf::Form& f) { f.ArrowPressed(ControlId::Option3, lpf::Arrow::Right); },
+     "",
+     {"select Option4", "HScroll1 step 5", "keyboard focus Option4"}},
+    {"Left and Up onto an option move the focus backwards",
+     [](RecordingView& v) { v.increment = ControlId::Option10; },
+     [](lpf::Form& f) {
+         f.ArrowPressed(ControlId::Option10, lpf::Arrow::Left);
+         f.ArrowPressed(ControlId::Option9, lpf::Arrow::Up);
+     },
+     "keyboard",
+     {"keyboard focus Option9", "keyboard focus Option5"}},
+    {"an arrow with no option that way, or off an option, does nothing",
+     [](RecordingView&) {},
+     [](lpf::Form& f) {
+         f.ArrowPressed(ControlId::Option3, lpf::Arrow::Left);
+         f.ArrowPressed(ControlId::Option2, lpf::Arrow::Down);
+         f.ArrowPressed(ControlId::Text5, lpf::Arrow::Right);
+         f.ArrowPressed(ControlId::HScroll1, lpf::Arrow::Left);
+     },
+     "",
+     {}},
+    {"Design, locale separator of more than one byte: the period",
+     [](RecordingView& v) { v.order = ControlId::Option1, v.separator = "\u066B"; },
+     [](lpf::Form& f) { f.Clicked(ControlId::Command1); },
+     "Text2",
+     {"Text2 = 0.225045089502555"}},
 };
+
+// The scroll bar, from the value in `start` with the step of `increment`.
+struct ScrollCase {
+    const char* what;
+    ControlId increment;
+    int start;
+    lpf::ScrollAction action;
+    int thumb;
+    std::optional<int> expected;  // none: no change, nothing reported
+};
+
+using enum lpf::ScrollAction;
+
+const ScrollCase kScrolls[] = {
+    {"right by 1", ControlId::Option3, 1000, LineRight, 0, 1001},
+    {"right by 5", ControlId::Option4, 1000, LineRight, 0, 1005},
+    {"right by 10", ControlId::Option5, 2000, LineRight, 0, 2010},
+    {"left by 25", ControlId::Option6, 2000, LineLeft, 0, 1975},
+    {"left by 50", ControlId::Option7, 2000, LineLeft, 0, 1950},
+    {"right by 100", ControlId::Option8, 1000, LineRight, 0, 1100},
+    {"left by 500", ControlId::Option9, 9999, LineLeft, 0, 9499},
+    {"right by 1000", ControlId::Option10, 1000, LineRight, 0, 2000},
+    {"right by 1000 stops at the maximum", ControlId::Option10, 9500, LineRight, 0, 10000},
+    {"left by 500 stops at the minimum", ControlId::Option9, 1200, LineLeft, 0, 1000},
+    {"left at the minimum", ControlId::Option3, 1000, LineLeft, 0, std::nullopt},
+    {"right at the maximum", ControlId::Option8, 10000, LineRight, 0, std::nullopt},
+    {"page right, whatever the increment", ControlId::Option10, 5000, PageRight, 0, 5001},
+    {"page left", ControlId::Option3, 5000, PageLeft, 0, 4999},
+    {"page left at the minimum", ControlId::Option3, 1000, PageLeft, 0, std::nullopt},
+    {"page right at the maximum", ControlId::Option3, 10000, PageRight, 0, std::nullopt},
+    {"to the start", ControlId::Option8, 4000, ToStart, 0, 1000},
+    {"to the start, there already", ControlId::Option8, 1000, ToStart, 0, std::nullopt},
+    {"to the end", ControlId::Option3, 1000, ToEnd, 0, 10000},
+    {"to the end, there already", ControlId::Option3, 10000, ToEnd, 0, std::nullopt},
+    {"thumb released between the ends", ControlId::Option3, 1000, ThumbAt, 4321, 4321},
+    {"thumb released where it was", ControlId::Option3, 4321, ThumbAt, 4321, std::nullopt},
+    {"thumb released past the end", ControlId::Option3, 9000, ThumbAt, 12000, 10000},
+    {"thumb released before the start", ControlId::Option3, 3000, ThumbAt, 0, 1000},
+};
+
+TEST(Form, TheScrollBarGoesWhereEachActionTakesIt) {
+    for (const ScrollCase& c : kScrolls) {
+        SCOPED_TRACE(c.what);
+        RecordingView view;
+        lpf::Form form(view);
+        form.OptionSelected(c.increment);  // the user chose the step
+        view.scrollValue = c.start;
+        view.calls.clear();
+        form.Scrolled(ControlId::HScroll1, c.action, c.thumb);
+        const std::string v = c.expected ? std::to_string(*c.expected) : "";
+        EXPECT_EQ(view.calls,
+                  c.expected ? (Calls{"HScroll1 value " + v, "Text1 = " + v}) : Calls{});
+        EXPECT_EQ(form.State().Rval, c.expected.value_or(lpf::kStartRval));
+    }
+}
+
+// The order's Click runs in full before the focus moves, so a screen reader
+// hears the option already selected, and the prompt as it appears.
+TEST(Form, AnArrowSelectsRunsTheClickThenFocuses) {
+    RecordingView view;
+    lpf::Form form(view);
+    EXPECT_TRUE(form.ArrowPressed(ControlId::Option2, lpf::Arrow::Up));
+    ASSERT_GE(view.calls.size(), 3u);
+    EXPECT_EQ(view.calls.front(), "select Option1");
+    EXPECT_EQ(view.calls[1], "show Label20");
+    EXPECT_EQ(view.calls.back(), "keyboard focus Option1");
+    EXPECT_TRUE(form.ArrowPressed(ControlId::Option1, lpf::Arrow::Up));  // none that way
+    EXPECT_FALSE(form.ArrowPressed(ControlId::Text5, lpf::Arrow::Up));   // the box's own key
+    EXPECT_FALSE(form.ArrowPressed(ControlId::HScroll1, lpf::Arrow::Up));
+}
+
+TEST(Form, ResetPutsTheSmallStepBackTo1) {
+    RecordingView view;
+    lpf::Form form(view);
+    form.OptionSelected(ControlId::Option10);
+    view.increment = ControlId::Option10;
+    form.Clicked(ControlId::Command4);
+    form.Scrolled(ControlId::HScroll1, LineRight);
+    EXPECT_EQ(view.scrollValue, 1001);
+}
+
+// A control that announces itself does so as it appears, not while it stays
+// on show, with the words a screen reader reads.
+TEST(Form, TheHelpSheetAndThePromptAnnounceThemselvesAsTheyAppear) {
+    const std::string help =
+        "Picture1: Help. Low Pass Filter Design\nInstructions\n"
+        "1. Select the number of filter poles (order) you are designing.\n"
+        "2. Enter the cutoff Frequency of the Low Pass Filter.\n"
+        "3. Select the Resistor values available to you.\n4. Click on \"Design\".\n"
+        "Capacitors will be designed accordingly.\nNote: Use the scroll bar to select resistor "
+        "value. Use \"Increment\" for fast resistor value navigation.";
+    const std::string prompt = "Label20: Click \"Design\" to refresh";
+    RecordingView view;
+    lpf::Form form(view);
+    form.Open();
+    form.OptionSelected(ControlId::Option2);  // the prompt is on show already
+    EXPECT_EQ(view.announced, Calls{});
+    form.Clicked(ControlId::Command5);
+    form.Clicked(ControlId::Command5);  // open already
+    EXPECT_EQ(view.announced, Calls{help});
+    form.Clicked(ControlId::Command6);
+    form.Clicked(ControlId::Command1);  // hides the prompt
+    form.OptionSelected(ControlId::Option2);
+    form.Clicked(ControlId::Command5);
+    EXPECT_EQ(view.announced, (Calls{help, prompt, help}));
+}
+
+TEST(FormRules, TheResultsSeparatorIsTheLocalesWhereTheResultsCanHoldIt) {
+    struct Separator {
+        const char* locale;
+        char expected;
+    };
+    const Separator kSeparators[] = {
+        {".", '.'},      {",", ','},  {"", '.'},   {"\u066B", '.'},  // Arabic
+        {"\u00A0", '.'}, {",.", '.'}, {"'", '\''},
+    };
+    for (const Separator& s : kSeparators) {
+        SCOPED_TRACE(s.locale);
+        EXPECT_EQ(lpf::DecimalSeparatorOf(s.locale), s.expected);
+    }
+}
+
+TEST(FormRules, ARowWithoutAFontIsDrawnInTheWindowFont) {
+    EXPECT_STREQ(lpf::DrawnFont(lpf::WindowFont).face, "MS Sans Serif");
+    EXPECT_EQ(lpf::DrawnFont(lpf::WindowFont).points, 9.75);
+    EXPECT_TRUE(lpf::DrawnFont(lpf::WindowFont).bold);
+    const lpf::DesignFont arial{"Arial", 12, false};
+    EXPECT_EQ(&lpf::DrawnFont(arial), &arial);
+    EXPECT_STREQ(lpf::StandIn(lpf::WindowFont).family, "Liberation Sans");
+    EXPECT_EQ(lpf::StandIn(lpf::WindowFont).pixels, 12);
+}
 
 TEST(Form, EachHandlerChangesWhatItShould) {
     for (const HandlerCase& c : kCases) {
@@ -368,6 +573,48 @@ TEST(FormRules, ArrowKeysMoveToTheOptionThatWay) {
     for (const Move& m : kMoves) {
         SCOPED_TRACE(Name(m.from) + " arrow " + std::to_string(static_cast<int>(m.arrow)));
         EXPECT_EQ(lpf::ArrowNeighbour(m.from, m.arrow), m.to);
+    }
+}
+
+// Layouts the window does not have, where the options' right and bottom
+// edges decide what lies in line: A at the top left, B and C beyond it.
+TEST(FormRules, OptionsAreInLineWhereTheyOverlapByMoreThanAPixel) {
+    using enum lpf::Arrow;
+    struct Layout {
+        const char* what;
+        std::array<lpf::OptionPlace, 3> abc;
+        lpf::Arrow arrow;
+        std::size_t to;  // 1: B, 2: C
+    };
+    const Layout kLayouts[] = {
+        {"B below A's right half is in its column, nearer than C",
+         {{{0, 0, 600, 300}, {450, 600, 600, 300}, {0, 1200, 600, 300}}},
+         Down,
+         1},
+        {"B right of A's lower half is in its row, nearer than C",
+         {{{0, 0, 300, 600}, {600, 450, 300, 600}, {1200, 0, 300, 600}}},
+         Right,
+         1},
+        {"B overlapping A by 20 twips is in its column",
+         {{{0, 0, 600, 300}, {580, 600, 600, 300}, {0, 1200, 600, 300}}},
+         Down,
+         1},
+        {"B overlapping A by 10 twips is not",
+         {{{0, 0, 600, 300}, {590, 600, 600, 300}, {0, 1200, 600, 300}}},
+         Down,
+         2},
+        {"B overlapping A by 20 twips is in its row",
+         {{{0, 0, 300, 600}, {600, 580, 300, 600}, {1200, 0, 300, 600}}},
+         Right,
+         1},
+        {"out of line, the nearest by distance",
+         {{{0, 0, 300, 300}, {600, 900, 300, 300}, {1500, 600, 300, 300}}},
+         Right,
+         1},
+    };
+    for (const Layout& l : kLayouts) {
+        SCOPED_TRACE(l.what);
+        EXPECT_EQ(lpf::NeighbourAmong(l.abc, 0, l.arrow), l.to);
     }
 }
 

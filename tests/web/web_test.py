@@ -1,13 +1,16 @@
 #!/usr/bin/python3
-"""The page under node, in headless Chromium and in Firefox ESR.
+"""The page in headless Chromium (on a desktop and on a phone), in Firefox
+ESR and in WebKitGTK.
 
-Usage: web_test.py WEB_BUILD SOURCE_DIR FORM_FACTS chromium | firefox
+Usage: web_test.py WEB_BUILD SOURCE_DIR FORM_FACTS chromium | firefox | webkit
 
 FORM_FACTS is the program that prints the form's facts (tests/form/form_facts.cpp):
 the rectangles, what is on show and the pictures are read from there.
 """
 import base64
+import glob
 import json
+import math
 import os
 import shutil
 import socket
@@ -26,10 +29,10 @@ WEB_BUILD, SOURCE, FORM_FACTS, MODE = sys.argv[1:5]
 PAGE = "file://" + os.path.join(os.path.abspath(WEB_BUILD), "lowpass.html")
 sys.path.insert(0, os.path.join(SOURCE, "tests", "e2e"))
 from e2e_common import (BOX_NAMES, EXPECTED_THREE_POLES, EXPECTED_TWO_POLES,  # noqa: E402
-                        HIDDEN_AT_START, SCHEMATIC_NAMES, TAB_WALK_THREE_POLES, check,
+                        HIDDEN_AT_START, SCHEMATIC_NAMES, TAB_WALK_THREE_POLES, capacitance, check,
                         check_form_walks, check_high_contrast, failures, form_facts,
-                        give_up_after, self_check_contrast, self_check_expected, spawn,
-                        stop_children)
+                        give_up_after, microfarad_text, self_check_contrast, self_check_expected,
+                        spawn, start_xvfb, stop_children)
 
 FACTS = form_facts(FORM_FACTS)
 # Each control's rectangle in CSS pixels within the client area, as the form
@@ -77,6 +80,36 @@ FORCED_BLACK = [{"name": "forced-colors", "value": "active"},
                 {"name": "prefers-color-scheme", "value": "dark"}]
 
 
+# Every text a caption, button or option shows, with the box that clips it:
+# where a text's line reaches beyond its control's inner edges, the reader
+# sees it cut off. A frame's caption lies across the frame's top line, so
+# only its ends count.
+CUT_CAPTIONS_JS = """const all = [...document.querySelectorAll('#Form1 [data-control]')];
+  const hidden = all.filter(e => e.hidden); hidden.forEach(e => e.hidden = false);
+  const cut = [], range = document.createRange();
+  for (const e of all.filter(e => e.matches('button, label, fieldset'))) {
+    const b = e.getBoundingClientRect(), x = b.x + e.clientLeft, y = b.y + e.clientTop;
+    const frame = e.matches('fieldset');
+    const w = document.createTreeWalker(e, NodeFilter.SHOW_TEXT);
+    while (w.nextNode()) {
+      const t = w.currentNode;
+      if (!t.data.trim() || t.parentElement.closest('[data-control]') !== e) continue;
+      range.selectNodeContents(t);
+      for (const r of range.getClientRects())
+        if (r.x < x || r.right > x + e.clientWidth ||
+            !frame && (r.y < y || r.bottom > y + e.clientHeight))
+          cut.push([e.id, t.data, [r.x - x, r.y - y, r.width, r.height],
+                    [e.clientWidth, e.clientHeight]]);
+    }
+  }
+  hidden.forEach(e => e.hidden = true); return cut;"""
+
+
+def check_captions_whole(run_js, engine):
+    cut = run_js(CUT_CAPTIONS_JS)
+    check(cut == [], "%s: every caption, button and option text whole (cut: %s)" % (engine, cut))
+
+
 def bmp_rgba(file):
     data = open(os.path.join(SOURCE, "art", file), "rb").read()
     offset, (w, h) = struct.unpack_from("<I", data, 10)[0], struct.unpack_from("<ii", data, 18)
@@ -84,19 +117,9 @@ def bmp_rgba(file):
     return b"".join(bytes((r[x + 2], r[x + 1], r[x], 255)) for r in rows for x in range(0, 3 * w, 3))
 
 
-class Chromium:
-    def __init__(self, language="en-US"):
-        options = webdriver.ChromeOptions()
-        for a in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage"):
-            options.add_argument(a)
-        options.add_experimental_option("prefs", {"intl.accept_languages": language})
-        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-        self.language = language
-        self.d = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
-        self.d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
-                               {"width": 800, "height": 560, "deviceScaleFactor": 1, "mobile": False})
-        self.d.get(PAGE)
-
+class Browser:
+    """A page driven through WebDriver; `language` is what its numbers are
+    written in: "de-DE" with commas, anything else with periods."""
     def js(self, script, *args):
         return self.d.execute_script(script, *args)
 
@@ -115,6 +138,28 @@ class Chromium:
     def texts(self, *names):  # a label's text, or whether it is on show
         s = self.js(STATE)
         return [s[n]["shown"] if n == "Label20" else s[n]["text"] for n in names]
+
+
+class Chromium(Browser):
+    def __init__(self, language="en-US", screen=(800, 560, 1, False)):
+        options = webdriver.ChromeOptions()
+        for a in ("--headless=new", "--no-sandbox", "--disable-gpu", "--disable-dev-shm-usage"):
+            options.add_argument(a)
+        options.add_experimental_option("prefs", {"intl.accept_languages": language})
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        self.language = language
+        self.d = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", dict(zip(
+            ("width", "height", "deviceScaleFactor", "mobile"), screen)))
+        if screen[3]:  # a phone's screen is touched
+            self.d.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+        self.d.get(PAGE)
+
+    def tap(self, selector):  # a finger on the middle of the element
+        x, y = self.js("const r = document.querySelector(arguments[0]).getBoundingClientRect();"
+                       "return [r.x + r.width / 2, r.y + r.height / 2];", selector)
+        for kind, points in (("touchStart", [{"x": x, "y": y}]), ("touchEnd", [])):
+            self.d.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
 
     def screen(self):
         """The page's pixels as (r, g, b), rows of 800, drawn afresh: the
@@ -143,6 +188,24 @@ class Chromium:
               (order, want, got))
 
 
+class WebKit(Browser):
+    """WebKitGTK's own browser on the test's display, which takes its
+    language from LANG alone."""
+    def __init__(self, lang):
+        options = webdriver.WebKitGTKOptions()
+        # The small browser of the library the driver comes with, else another.
+        options.binary_location = (glob.glob("/usr/lib/*/webkit2gtk-4.1/MiniBrowser") +
+                                   glob.glob("/usr/lib/*/webkit*/MiniBrowser"))[0]
+        options.add_argument("--automation")
+        for name in [n for n in os.environ if n.startswith(("LC_", "LANGUAGE"))]:
+            del os.environ[name]
+        os.environ["LANG"] = lang  # the driver passes its own to the browser
+        self.language = lang.split(".")[0].replace("_", "-")
+        self.d = webdriver.WebKitGTK(options=options)
+        self.d.get(PAGE)
+        self.js("return Promise.all([...document.images].map(i => i.decode()))")
+
+
 def chromium_test(p):
     got = p.js(RECTS_JS)
     check(got[0] == CLIENT, "client area at %s (found %s)" % (CLIENT, got[0]))
@@ -158,12 +221,19 @@ def chromium_test(p):
                   "LPF C3 = 3.546, C4 = 1.392, and C5 = 0.2024.", True, True, "Option2", 0, []],
           "start-up: title, texts, selections, focus, nothing stored or logged (found %s)" % got)
     p.d.save_screenshot("web-start.png")
+    check_captions_whole(p.js, "Chromium")
     forced_colours(p, "forced colours of a light scheme at start-up", FORCED_BLACK[:1])
     forced_colours(p, "forced colours of a black scheme at start-up", FORCED_BLACK)
     for name, file in PICTURES.items():
         check(base64.b64decode(p.js(PIXELS_JS, name)) == bmp_rgba(file),
               "%s shows %s pixel for pixel" % (name, file))
     p.names_read("three")
+    # A screen reader's cursor walks the options in document order, and moves
+    # the window's contents if they can be scrolled.
+    got = p.js("""const c = document.getElementById('Form1'); c.scrollTop = 30;
+      return [c.scrollTop, [...c.querySelectorAll('fieldset label')].map(l => l.textContent)]""")
+    check(got == [0, ["Two Poles", "Three Poles", "1", "5", "10", "25", "50", "100", "500", "1000"]],
+          "options in reading order, contents that do not scroll (found %s)" % got)
 
     check_form_walks(FACTS)
     walk = TAB_WALK_THREE_POLES
@@ -199,17 +269,7 @@ def chromium_test(p):
     got = [p.keys(k) and p.texts("Text1")[0] for k in (Keys.END, Keys.LEFT, Keys.HOME, Keys.RIGHT)]
     check(got == ["10000", "9900", "1000", "1100"], "End, Left, Home, Right by 100 (found %s)" % got)
 
-    p.click("#Command5")
-    check(p.js("const r = document.getElementById('Command6').getBoundingClientRect();"
-               "return document.elementFromPoint(r.x + 5, r.y + 5).id") == "Command6" and
-          p.js("return document.querySelector('[role=status]').textContent")
-          .startswith("Help. Low Pass Filter Design\nInstructions\n1. Select"),
-          "Help: Close on top of the sheet, which announces itself and its text")
-    p.d.save_screenshot("web-help.png")
-    p.click("#Command6")
-    s = p.js(STATE)
-    check(not s["Picture1"]["shown"] and not s["Command6"]["shown"] and p.js(FOCUS) == "Text1",
-          "Close takes the sheet away, the focus to Text1")
+    help_and_close(p, "web-help.png")
     for ender in ("#Command2", ".close-box"):
         p.click(ender)
         got = p.js("return [!!document.getElementById('Form1'), document.body.innerText]")
@@ -217,6 +277,20 @@ def chromium_test(p):
         check(got == [False, "Low Pass Filter - Butterworth has ended. Reload the page to start it "
                       "again."] and p.js("return !!document.getElementById('Form1')"),
               "%s ends the program, the page says so, a reload starts it (%s)" % (ender, got))
+
+
+def help_and_close(p, screenshot):
+    p.click("#Command5")
+    check(p.js("const r = document.getElementById('Command6').getBoundingClientRect();"
+               "return document.elementFromPoint(r.x + 5, r.y + 5).id") == "Command6" and
+          p.js("return document.querySelector('[role=status]').textContent")
+          .startswith("Help. Low Pass Filter Design\nInstructions\n1. Select"),
+          "Help: Close on top of the sheet, which announces itself and its text")
+    p.d.save_screenshot(screenshot)
+    p.click("#Command6")
+    s = p.js(STATE)
+    check(not s["Picture1"]["shown"] and not s["Command6"]["shown"] and p.js(FOCUS) == "Text1",
+          "Close takes the sheet away, the focus to Text1")
 
 
 def readable(p, label):
@@ -281,6 +355,96 @@ def typical_request(p):
     check(got == want, "the typical request in both orders, %s (found %s)" % (p.language, got))
 
 
+def phone_test():
+    """A phone 390 CSS pixels wide at three device pixels to one: the window
+    at the screen's corner, scaled to its width, the schematic still only
+    the picture's own colours, and a finger's taps on the controls."""
+    p = Chromium(screen=PHONE_SCREENS[0][0])
+    try:
+        placement_on(p, *PHONE_SCREENS[0])
+        colours = screen_colours(p, "Image2")
+        picture = bmp_rgba("three_pole.bmp")
+        want = set(picture[k:k + 3] for k in range(0, len(picture), 4))
+        check(colours <= want, "phone: the schematic drawn without smoothing (colours not in the "
+              "picture: %s)" % sorted(colours - want)[:5])
+        p.d.save_screenshot("web-phone.png")
+        p.tap("#Option1")
+        p.tap("#Command1")
+        for _ in range(50):  # a tap's click follows once the browser has seen the gesture
+            if not p.texts("Label20")[0]:
+                break
+            time.sleep(0.1)
+        want = [microfarad_text(capacitance(c, 1000, 1000.0)) for c in (1.414, 0.7071)]
+        got = p.texts("Text2", "Text3", "Label20")
+        check(got == want + [False], "phone: taps on Two Poles and Design, the results for "
+              "1000 Hz and 1000 ohms (found %s)" % got)
+        for screen, *where in PHONE_SCREENS[1:]:
+            p.d.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", dict(zip(
+                ("width", "height", "deviceScaleFactor", "mobile"), screen)))
+            placement_on(p, screen, *where)
+    finally:
+        p.d.quit()
+
+
+# Screens (CSS pixels, device pixels to one, a phone's?), where the window
+# stands on each, whether it is scaled down to fill the width and whether
+# the page scrolls sideways; in turn, as a phone is turned, then on a narrow
+# desktop window, whose coarse pixels would lose the schematics' lines when
+# scaled down, and a wide one.
+PHONE_SCREENS = [((390, 844, 3, True), "corner", True, False),
+                 ((844, 390, 3, True), "corner", False, False),  # wide enough, too low
+                 ((400, 600, 1, False), "corner", False, True),
+                 ((800, 560, 1, False), "place", False, False)]
+
+
+def placement_on(p, screen, where, scaled, scrolls):
+    """The browser not zoomed out, and the window at the corner or with its
+    client area at its place, at 1:1 or filling the width to the last pixel,
+    once the browser has told the page of its new size (before it draws the
+    next frame)."""
+    got = p.js("""return new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)))
+      .then(() => { const f = document.querySelector('.frame').getBoundingClientRect();
+      const c = document.getElementById('Form1').getBoundingClientRect();
+      const root = document.documentElement, width = root.clientWidth;
+      return [root.scrollWidth > width, visualViewport.scale, f.x, f.y, c.x, c.y,
+              c.width == arguments[0], width - 1 < f.right && f.right <= width]; });""", CLIENT[2])
+    want = [scrolls, 1] + (got[2:4] + CLIENT[:2] if where == "place" else [0, 0] + got[4:6]) + [
+        not scaled, scaled]
+    check(got == want, "%dx%d at %d:1: the window at its %s, %s, %sscrolling sideways (found %s)"
+          % (screen[0], screen[1], screen[2], where, "scaled to the width" if scaled else "at 1:1",
+             "" if scrolls else "no ", got))
+
+
+def screen_colours(p, control):
+    """The colours on the screen inside a control, a device pixel in from its
+    edges, where a neighbour may blend in."""
+    ratio, x, y, w, h = p.js("""const r = document.getElementById(arguments[0])
+      .getBoundingClientRect(); return [devicePixelRatio, r.x, r.y, r.width, r.height];""", control)
+    shot = base64.b64decode(p.d.execute_cdp_cmd("Page.captureScreenshot", {})["data"])
+    left, top = math.ceil(x * ratio) + 1, math.ceil(y * ratio) + 1
+    size = (math.floor((x + w) * ratio) - 1 - left, math.floor((y + h) * ratio) - 1 - top)
+    rgb = subprocess.run(["/usr/bin/convert", "png:-", "-crop", "%dx%d+%d+%d" % (*size, left, top),
+                          "rgb:-"], input=shot, capture_output=True, check=True).stdout
+    return set(rgb[k:k + 3] for k in range(0, len(rgb), 3))
+
+
+def webkit_test():
+    os.environ["DISPLAY"] = start_xvfb()[0]
+    for lang in ("C.UTF-8", "de_DE.UTF-8"):
+        p = WebKit(lang)
+        try:
+            if not check(p.js("return !!document.getElementById('Form1')"), "WebKit, LANG=%s: "
+                         "the window on show" % lang):
+                continue
+            typical_request(p)
+            if p.language != "de-DE":
+                check_captions_whole(p.js, "WebKit")
+                help_and_close(p, "web-webkit-help.png")
+                p.d.save_screenshot("web-webkit.png")
+        finally:
+            p.d.quit()
+
+
 def firefox_test(profile):
     """Firefox's remote protocol, Marionette: JSON after its length and a
     colon; a command [0, id, name, parameters] is answered [1, id, error,
@@ -310,13 +474,15 @@ def firefox_test(profile):
         return result.get("value") if isinstance(result, dict) else result
     read()
     call("WebDriver:NewSession", capabilities={})
-    call("WebDriver:SetWindowRect", width=800, height=600)
+    call("WebDriver:SetWindowRect", width=800, height=640)  # room for the window at its place
     call("WebDriver:Navigate", url=PAGE)
     got = call("WebDriver:ExecuteScript", args=[], script="""const $ = s => document.querySelector(s);
         $('#Text5').value = '2000'; $('#Option8 input').click(); $('#HScroll1 .right').click();
         $('#Command1').click();
         return ['Text1', 'Text2', 'Text3', 'Text4'].map(n => $('#' + n).value);""")
     check(got == ["1100"] + EXPECTED_THREE_POLES, "Firefox: the typical request (found %s)" % got)
+    check_captions_whole(lambda script: call("WebDriver:ExecuteScript", args=[], script=script),
+                         "Firefox")
     with open("web-firefox.png", "wb") as shot:
         shot.write(base64.b64decode(call("WebDriver:TakeScreenshot")))
 
@@ -329,6 +495,8 @@ def main():
     try:
         if MODE == "firefox":
             firefox_test(profile)
+        if MODE == "webkit":
+            webkit_test()
         for language, run in (("en-US", chromium_test), ("de-DE", typical_request)):
             if MODE == "chromium":
                 page = Chromium(language)
@@ -336,6 +504,8 @@ def main():
                     run(page)
                 finally:
                     page.d.quit()
+        if MODE == "chromium":
+            phone_test()
     finally:
         stop_children()
         shutil.rmtree(profile, ignore_errors=True)

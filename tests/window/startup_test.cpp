@@ -196,15 +196,21 @@ class StartupTest : public QObject {
             const char* what;
         };
         const Pixel pixels[] = {
-            {{20, 75}, 0x00C000, "Design face"},       {{20, 110}, 0x8080FF, "Help face"},
-            {{20, 144}, 0xFF0000, "EXIT face"},        {{3, 200}, 0x000080, "left bar"},
-            {{540, 200}, 0x000080, "right bar"},       {{300, 390}, 0x000080, "bottom bar"},
+            {{20, 75}, 0x00C000, "Design face"},
+            {{20, 110}, 0x8080FF, "Help face"},
+            {{20, 144}, 0xFF0000, "EXIT face"},
+            {{3, 200}, 0x000080, "left bar"},
+            {{540, 200}, 0x000080, "right bar"},
+            {{300, 390}, 0x000080, "bottom bar"},
             {{127, 100}, 0xFFFFFF, "schematic panel"},
+            {{10, 10}, 0xEFEFEF, "the window's grey, the light scheme's scroll-bar colour"},
         };
         for (const Pixel& p : pixels) QVERIFY2(PixelAt(*form, p.at.x(), p.at.y()) == p.rgb, p.what);
         const QColor grey = form->palette().color(QPalette::Window);
         QCOMPARE(form->Control<QLabel>("Label15")->palette().color(QPalette::Window), grey);
         QCOMPARE(form->Control<QWidget>("Frame1")->palette().color(QPalette::Window), grey);
+        // The masks are the white ground of the pictures they lie on.
+        QCOMPARE(form->Control<QWidget>("Text7")->palette().color(QPalette::Window), Qt::white);
         QCOMPARE(form->Control<QLabel>("Label14")->palette().color(QPalette::WindowText),
                  QColor(0, 0, 128));
         QCOMPARE(form->Control<QLabel>("Label13")->palette().color(QPalette::WindowText),

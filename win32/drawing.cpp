@@ -1,0 +1,91 @@
+// What the window draws itself: the controls' colours from the table, the
+// coloured push buttons and the pictures at the window's dpi.
+
+#include "look.h"
+#include "rules.h"
+#include "window.h"
+
+namespace lpf::win32 {
+
+// Labels, frames, option buttons and masks are opaque in their back colour
+// and write in their fore colour, the kind's usual ones where the table
+// leaves them to it.
+LRESULT Window::ControlColours(UINT message, HDC dc, HWND control) {
+    ControlId id;
+    if (!IdOf(control, id))
+        return DefWindowProcW(hwnd_, message, reinterpret_cast<WPARAM>(dc),
+                              reinterpret_cast<LPARAM>(control));
+    const COLORREF back = ColourRef(Shown(id, Layer::Back, BackColour(Row(id))));
+    const COLORREF fore = ColourRef(Shown(id, Layer::Fore, fore_[Index(id)]));
+    LRESULT brush = DefWindowProcW(hwnd_, message, reinterpret_cast<WPARAM>(dc),
+                                   reinterpret_cast<LPARAM>(control));
+    if (back != CLR_INVALID) {
+        SetBkColor(dc, back);
+        brush = reinterpret_cast<LRESULT>(BrushOf(back));
+    }
+    if (fore != CLR_INVALID) SetTextColor(dc, fore);
+    return brush;
+}
+
+void Window::DrawItem(const DRAWITEMSTRUCT& item) {
+    ControlId id;
+    if (!IdOf(item.hwndItem, id)) return;
+    const ControlRow& row = Row(id);
+    RECT area = item.rcItem;
+    const HDC dc = item.hDC;
+
+    if (row.kind == Kind::PushButton) {
+        // A face of exactly the table's colour in the usual 3D edge, pushed
+        // in while pressed; its lines as thick as the dpi makes a pixel.
+        const bool pressed = item.itemState & ODS_SELECTED;
+        const int line = Scaled(1, dpi_);
+        FillRect(dc, &area, BrushOf(ColourRef(Shown(id, Layer::Back, row.back))));
+        RECT edge = area;
+        for (UINT part : {pressed ? BDR_SUNKENOUTER : BDR_RAISEDOUTER,
+                          pressed ? BDR_SUNKENINNER : BDR_RAISEDINNER}) {
+            for (int i = 0; i < line; ++i) {
+                DrawEdge(dc, &edge, part, BF_RECT);
+                InflateRect(&edge, -1, -1);
+            }
+        }
+        wchar_t caption[64];
+        GetWindowTextW(item.hwndItem, caption, 64);
+        const COLORREF fore = ColourRef(Shown(id, Layer::Fore, fore_[Index(id)]));
+        SetTextColor(dc, fore == CLR_INVALID ? GetSysColor(COLOR_BTNTEXT) : fore);
+        SetBkMode(dc, TRANSPARENT);
+        const auto oldFont = SelectObject(dc, FontOf(row.font, dpi_));
+        RECT text = area;
+        if (pressed) OffsetRect(&text, line, line);
+        DrawTextW(dc, caption, -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+        SelectObject(dc, oldFont);
+        if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+            InflateRect(&area, -Scaled(4, dpi_), -Scaled(4, dpi_));
+            for (int i = 0; i < line; ++i) {
+                DrawFocusRect(dc, &area);
+                InflateRect(&area, -1, -1);
+            }
+        }
+        return;
+    }
+
+    // A picture from the top-left corner, each of its pixels a block of
+    // screen pixels as large as the dpi makes a design pixel: never smoothed,
+    // so edges and lettering stay sharp. What it leaves of the control shows
+    // the control's back colour.
+    const COLORREF back = ColourRef(Shown(id, Layer::Back, row.back));
+    if (back != CLR_INVALID) FillRect(dc, &area, BrushOf(back));
+    const HBITMAP contrasting = contrastPictures_[static_cast<int>(row.picture)];
+    const HBITMAP picture = contrasting ? contrasting : pictures_[static_cast<int>(row.picture)];
+    if (!picture) return;
+    BITMAP size;
+    GetObjectW(picture, sizeof size, &size);
+    const HDC source = CreateCompatibleDC(dc);
+    const auto old = SelectObject(source, picture);
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, 0, 0, Scaled(size.bmWidth, dpi_), Scaled(size.bmHeight, dpi_), source, 0, 0,
+               size.bmWidth, size.bmHeight, SRCCOPY);
+    SelectObject(source, old);
+    DeleteDC(source);
+}
+
+}  // namespace lpf::win32

@@ -1,0 +1,143 @@
+#include "controls.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <utility>
+
+#include "accessibility.h"
+#include "look.h"
+#include "picture_view.h"
+#include "rules.h"
+#include "scroll_bar.h"
+
+namespace lpf {
+namespace {
+
+// An option button answers a click anywhere in its rectangle, not only on its
+// mark and caption, so a click that focuses it always selects it too.
+class OptionButton : public QRadioButton {
+  public:
+    using QRadioButton::QRadioButton;
+
+  protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+QString Caption(const ControlRow& c) {
+    return QString::fromUtf8(c.text);
+}
+
+// What every kind shares, before the kind's own dress: the name a user or a
+// test finds it by, its place, font, colours and whether it is on show.
+template <class Widget>
+Widget* Dressed(Widget* w, const ControlRow& c) {
+    w->setObjectName(QString::fromLatin1(c.name));
+    w->setGeometry(Px(c.left), Px(c.top), Px(c.width), Px(c.height));
+    if (c.font.face) w->setFont(MappedFont(c.font));
+    w->setVisible(c.shown);
+
+    QPalette palette = w->palette();
+    const QColor back = Resolve(BackColour(c));
+    const QColor fore = Resolve(ForeColour(c));
+    if (back.isValid() && c.kind != Kind::PushButton) {
+        palette.setColor(QPalette::Window, back);
+        w->setAutoFillBackground(true);  // opaque: fills its whole rectangle
+    }
+    if (fore.isValid()) {
+        palette.setColor(QPalette::WindowText, fore);
+        palette.setColor(QPalette::ButtonText, fore);
+    }
+    w->setPalette(palette);
+    return w;
+}
+
+QWidget* MakePushButton(const ControlRow& c, QWidget* in) {
+    auto* button = Dressed(new QPushButton(Caption(c), in), c);
+    // A style sheet face shows exactly the colour asked for; the bevel is
+    // drawn in shades of the same colour.
+    if (const QColor face = Resolve(BackColour(c)); face.isValid())
+        button->setStyleSheet(
+            QStringLiteral("QPushButton { background-color: %1; border: 2px "
+                           "outset %2; }"
+                           "QPushButton:focus { border: 2px outset %3; }"
+                           "QPushButton:pressed { border-style: inset; }")
+                .arg(face.name(), face.lighter(130).name(), face.darker(250).name()));
+    return button;
+}
+
+QWidget* MakeTextBox(const ControlRow& c, QWidget* in) {
+    return Dressed(new QLineEdit(Caption(c), in), c);
+}
+
+QWidget* MakeMaskBox(const ControlRow& c, QWidget* in) {
+    auto* mask = Dressed(new MaskBox(Caption(c), in), c);
+    mask->setFrame(false);
+    mask->setReadOnly(true);
+    mask->setFocusPolicy(Qt::NoFocus);
+    return mask;
+}
+
+QWidget* MakeScrollBar(const ControlRow& c, QWidget* in) {
+    auto* bar = Dressed(new HorizontalScrollBar(in), c);
+    bar->setRange(kHScroll1.minimum, kHScroll1.maximum);
+    bar->setValue(kHScroll1.value);
+    bar->setSingleStep(kHScroll1.smallStep);
+    bar->setPageStep(kHScroll1.largeStep);
+    bar->setTracking(false);  // report the value once it has settled, not mid-drag
+    bar->setFocusPolicy(Qt::StrongFocus);
+    return bar;
+}
+
+QWidget* MakeFrame(const ControlRow& c, QWidget* in) {
+    auto* frame = Dressed(new QGroupBox(Caption(c), in), c);
+    // The etched line runs through the middle of the title, so the options
+    // just below it never cover it.
+    frame->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 2px groove palette(mid); margin-top: 0.5em; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }"));
+    return frame;
+}
+
+QWidget* MakeOptionButton(const ControlRow& c, QWidget* in) {
+    auto* option = Dressed(new OptionButton(Caption(c), in), c);
+    option->setChecked(c.checked);
+    return option;
+}
+
+QWidget* MakeLabel(const ControlRow& c, QWidget* in) {
+    QLabel* label =
+        Dressed(AnnouncesItself(c.id)                ? new AnnouncedLabel(Caption(c), in)
+                : c.presence == Presence::Decoration ? new DecorationLabel(Caption(c), in)
+                                                     : new QLabel(Caption(c), in),
+                c);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+// The help sheet takes no mouse or keyboard input.
+QWidget* MakePicture(const ControlRow& c, QWidget* in) {
+    QWidget* picture = Dressed(new PictureView(c.id, in), c);
+    picture->setEnabled(c.kind != Kind::PictureBox);
+    return picture;
+}
+
+}  // namespace
+
+QWidget* MakeControl(const ControlRow& c, QWidget* container) {
+    using Maker = QWidget* (*)(const ControlRow&, QWidget*);
+    static constexpr std::pair<Kind, Maker> kMakers[] = {
+        {Kind::PushButton, MakePushButton}, {Kind::TextBox, MakeTextBox},
+        {Kind::MaskBox, MakeMaskBox},       {Kind::ScrollBar, MakeScrollBar},
+        {Kind::Frame, MakeFrame},           {Kind::OptionButton, MakeOptionButton},
+        {Kind::Label, MakeLabel},
+    };
+    for (const auto& [kind, make] : kMakers)
+        if (c.kind == kind) return make(c, container);
+    return MakePicture(c, container);  // an image or the help sheet
+}
+
+}  // namespace lpf
