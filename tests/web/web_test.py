@@ -9,6 +9,7 @@ the rectangles, what is on show and the pictures are read from there.
 """
 import base64
 import glob
+import inspect
 import json
 import math
 import os
@@ -24,6 +25,7 @@ from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.webkitgtk.service import Service as WebKitService
 
 WEB_BUILD, SOURCE, FORM_FACTS, MODE = sys.argv[1:5]
 PAGE = "file://" + os.path.join(os.path.abspath(WEB_BUILD), "lowpass.html")
@@ -201,7 +203,12 @@ class WebKit(Browser):
             del os.environ[name]
         os.environ["LANG"] = lang  # the driver passes its own to the browser
         self.language = lang.split(".")[0].replace("_", "-")
-        self.d = webdriver.WebKitGTK(options=options)
+        # Selenium 4.8 (Debian 12) takes the driver's path, 4.24 (Debian 13)
+        # a service, which wants the full path, not a name to look up.
+        driver = shutil.which("WebKitWebDriver")
+        takes_service = "service" in inspect.signature(webdriver.WebKitGTK).parameters
+        self.d = webdriver.WebKitGTK(options=options, **(
+            {"service": WebKitService(driver)} if takes_service else {"executable_path": driver}))
         self.d.get(PAGE)
         self.js("return Promise.all([...document.images].map(i => i.decode()))")
 
