@@ -13,7 +13,7 @@ void Window::DoSetVisible(ControlId id, bool visible) {
 
 // An alert reads out its own name, which the form gave it.
 void Window::DoAnnounce(ControlId id, const std::string&) {
-    Announce(Of(id));
+    NotifyWinEvent(EVENT_SYSTEM_ALERT, Of(id), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Window::DoSetText(ControlId id, const std::string& text) {
@@ -78,7 +78,7 @@ void Window::DoSelectAllText(ControlId box) {
 
 void Window::DoSetAccessibleName(ControlId id, const std::string& name) {
     presented_[Index(id)].name = Widened(name);
-    NameChanged(Of(id));
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, Of(id), OBJID_CLIENT, CHILDID_SELF);
 }
 
 // A named box needs no label relation here: the name given above is what

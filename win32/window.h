@@ -1,7 +1,7 @@
 #pragma once
 // Form1 as a Win32 window: the 48 native controls built from the control
 // table, the form's View over them, and the Windows messages turned into the
-// form's user events. Files: window.cpp (the window and its procedures),
+// form's user events. Files: window.cpp (the window and its procedure),
 // controls.cpp (a native control of each kind, placed at the dpi), view.cpp
 // (the View), messages.cpp (clicks, the scroll bar, activation, the
 // desktop's dpi and colours), drawing.cpp (colours, coloured buttons,
@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 
 #include "accessibility.h"
 #include "control_table.h"
@@ -63,39 +64,30 @@ class Window : public View {
     void DoQuit() override;
 
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void BuildControls(HINSTANCE instance);
-    static void PassOnFromFrame(HWND frame);
-    void PresentPictures();
     // The window's frame on the screen for the design's client area at `dpi`.
     static RECT FrameAt(UINT dpi);
-    // Where a control lies at the window's dpi, in its container's pixels.
-    RECT PlaceOf(const ControlRow& row) const;
     // The whole window at its own dpi: every control's place and font.
     void LayOut();
-    bool IdOf(HWND control, ControlId& id) const;
+    std::optional<ControlId> IdOf(HWND control) const;
     HWND Of(ControlId id) const { return controls_[Index(id)]; }
 
     // drawing.cpp
     LRESULT ControlColours(UINT message, HDC dc, HWND control);
     void DrawItem(const DRAWITEMSTRUCT& item);
+    // A control's colour in the desktop's scheme; CLR_INVALID for its kind's.
+    COLORREF ShownColour(ControlId id, Layer layer) const;
 
     // messages.cpp
-    void Command(HWND control, int code);
     void Scrolled(HWND bar, int code);
-    void ColoursChanged();
     void FollowScheme();
-    Colour Shown(ControlId id, Layer layer, Colour designed) const {
-        return InScheme(id, layer, designed, scheme_);
-    }
     void DpiChanged(UINT dpi, const RECT& suggested);
 
     HWND hwnd_ = nullptr;
     std::array<HWND, kControlCount> controls_{};
     std::array<Colour, kControlCount> fore_{};
-    std::array<HBITMAP, 4> pictures_{};          // by Picture
-    std::array<HBITMAP, 4> contrastPictures_{};  // the same in high contrast, while it is on
+    std::array<HBITMAP, 4> pictures_{};  // by Picture, in the scheme's colours
     Scheme scheme_ = Scheme::Design;
     std::array<Presentation, kControlCount> presented_{};
     UINT dpi_ = 96;
