@@ -7,7 +7,6 @@
 #include <iterator>
 
 #include "look.h"
-#include "rules.h"
 #include "text.h"
 #include "window.h"
 #include "words.h"
@@ -84,7 +83,8 @@ void Window::BuildControls(HINSTANCE instance) {
         const HWND control = CreateWindowExW(
             look.exStyle, look.className, Widened(row.text).c_str(), style, place.left, place.top,
             place.width, place.height, parent,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlNumber(id))), instance, nullptr);
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlNumber + Index(id))),
+            instance, nullptr);
         controls_[Index(id)] = control;
         fore_[Index(id)] = ForeColour(row);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(row.font, dpi_)), FALSE);
@@ -96,14 +96,13 @@ void Window::BuildControls(HINSTANCE instance) {
             SetScrollRange(control, SB_CTL, kHScroll1.minimum, kHScroll1.maximum, FALSE);
             SetScrollPos(control, SB_CTL, kHScroll1.value, FALSE);
         }
-        Presentation& presented = presented_[Index(id)];
-        presented.role = AnnouncesItself(id) ? ROLE_SYSTEM_ALERT : look.role;
-        presented.decoration = row.presence == Presence::Decoration;
-        if (row.picture != Picture::None) {
-            presented.name = Widened(PictureName(row.picture));
-            presented.description = Widened(PictureDescription(row.picture));
-        }
-        Present(control, &presented);
+        // Only the pictures have words of their own here; the form names the
+        // boxes as it opens.
+        presented_[Index(id)] = {.name = Widened(PictureName(row.picture)),
+                                 .description = Widened(PictureDescription(row.picture)),
+                                 .role = AnnouncesItself(id) ? ROLE_SYSTEM_ALERT : look.role,
+                                 .decoration = row.presence == Presence::Decoration};
+        Present(control, &presented_[Index(id)]);
     }
 }
 

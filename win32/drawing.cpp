@@ -2,7 +2,6 @@
 // coloured push buttons and the pictures at the window's dpi.
 
 #include "look.h"
-#include "rules.h"
 #include "text.h"
 #include "window.h"
 
@@ -37,13 +36,16 @@ void Window::DrawItem(const DRAWITEMSTRUCT& item) {
     const ControlRow& row = Row(*id);
     RECT area = item.rcItem;
     const HDC dc = item.hDC;
+    // What a picture leaves of its control shows the control's back colour;
+    // a coloured push button's face is that colour.
+    const COLORREF back = ShownColour(row.id, Layer::Back);
+    if (back != CLR_INVALID) FillRect(dc, &area, BrushOf(back));
 
     if (row.kind == Kind::PushButton) {
         // A face of exactly the table's colour in the usual 3D edge, pushed
         // in while pressed; its lines as thick as the dpi makes a pixel.
         const bool pressed = item.itemState & ODS_SELECTED;
         const int line = Scaled(1, dpi_);
-        FillRect(dc, &area, BrushOf(ShownColour(row.id, Layer::Back)));
         RECT edge = area;
         for (UINT part : {pressed ? BDR_SUNKENOUTER : BDR_RAISEDOUTER,
                           pressed ? BDR_SUNKENINNER : BDR_RAISEDINNER}) {
@@ -74,10 +76,7 @@ void Window::DrawItem(const DRAWITEMSTRUCT& item) {
 
     // A picture from the top-left corner, each of its pixels a block of
     // screen pixels as large as the dpi makes a design pixel: never smoothed,
-    // so edges and lettering stay sharp. What it leaves of the control shows
-    // the control's back colour.
-    const COLORREF back = ShownColour(row.id, Layer::Back);
-    if (back != CLR_INVALID) FillRect(dc, &area, BrushOf(back));
+    // so edges and lettering stay sharp.
     const HBITMAP picture = pictures_[static_cast<int>(row.picture)];
     if (!picture) return;
     BITMAP size;

@@ -52,7 +52,8 @@ static_assert(static_cast<int>(Picture::TwoPoleSchematic) == 1 &&
 
 // The resources hold 24-bit rows, which a DIB section gives to be rewritten
 // in place; in the design's colours the picture is loaded as it is.
-HBITMAP PictureIn(Scheme scheme, HINSTANCE instance, Picture picture) {
+HBITMAP PictureIn(Scheme scheme, Picture picture) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);  // the program's own
     const wchar_t* resource = MAKEINTRESOURCEW(static_cast<int>(picture));
     if (scheme == Scheme::Design) return LoadBitmapW(instance, resource);
     const auto bitmap = static_cast<HBITMAP>(

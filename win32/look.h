@@ -29,7 +29,7 @@ Scheme DesktopScheme();
 
 // A picture from the program's resources with its pixels in the scheme's
 // colours; null if it cannot be made.
-HBITMAP PictureIn(Scheme scheme, HINSTANCE instance, Picture picture);
+HBITMAP PictureIn(Scheme scheme, Picture picture);
 
 // A solid brush of that colour, kept until the desktop's colours change.
 HBRUSH BrushOf(COLORREF colour);

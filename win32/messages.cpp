@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "look.h"
-#include "rules.h"
 #include "window.h"
 
 namespace lpf::win32 {
@@ -85,10 +84,9 @@ void Window::Scrolled(HWND bar, int code) {
 // made anew, the window's own background first, and everything drawn again.
 void Window::FollowScheme() {
     scheme_ = DesktopScheme();
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
     for (int number = 1; number < static_cast<int>(pictures_.size()); ++number) {
         if (pictures_[number]) DeleteObject(pictures_[number]);
-        pictures_[number] = PictureIn(scheme_, instance, Picture(number));
+        pictures_[number] = PictureIn(scheme_, Picture(number));
     }
     ForgetBrushes();
     SetClassLongPtrW(hwnd_, GCLP_HBRBACKGROUND,

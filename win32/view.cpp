@@ -1,7 +1,6 @@
 // The form's View over the native controls: what its handlers change and
 // read.
 
-#include "look.h"
 #include "text.h"
 #include "window.h"
 

@@ -1,6 +1,5 @@
 #include "window.h"
 
-#include "look.h"
 #include "text.h"
 
 namespace lpf::win32 {

@@ -11,21 +11,16 @@
 #include <windows.h>
 
 #include <array>
-#include <optional>
 
 #include "accessibility.h"
-#include "control_table.h"
 #include "form.h"
 #include "high_contrast.h"
-#include "view.h"
 
 namespace lpf::win32 {
 
-// Each control's window id; the probe in tests/win32 reads controls by it.
+// Each control's window id is this plus its index; the probe in tests/win32
+// reads controls by it.
 constexpr int kFirstControlNumber = 100;
-constexpr int ControlNumber(ControlId id) {
-    return kFirstControlNumber + static_cast<int>(Index(id));
-}
 
 class Window : public View {
   public:
