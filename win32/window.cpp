@@ -23,8 +23,8 @@ Window::Window(HINSTANCE instance, int show) {
     windowClass.lpszClassName = kClassName;
     RegisterClassExW(&windowClass);
 
-    // Made at the desktop's dpi, then placed at the dpi of the monitor it
-    // opened on.
+    // Made at the desktop's dpi, then laid out at the dpi of the monitor it
+    // opened on, as when it is moved there.
     dpi_ = GetDpiForSystem();
     const RECT frame = FrameAt(dpi_);
     if (!CreateWindowExW(kExStyle, kClassName, Widened(kForm1.title).c_str(), kStyle, frame.left,
@@ -33,14 +33,8 @@ Window::Window(HINSTANCE instance, int show) {
         hwnd_ = nullptr;  // set on WM_NCCREATE, and gone again if creation failed after it
         return;
     }
-    if (const UINT dpi = GetDpiForWindow(hwnd_); dpi != dpi_) {
-        dpi_ = dpi;
-        const RECT placed = FrameAt(dpi_);
-        SetWindowPos(hwnd_, nullptr, placed.left, placed.top, placed.right - placed.left,
-                     placed.bottom - placed.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-
     BuildControls(instance);
+    if (const UINT dpi = GetDpiForWindow(hwnd_); dpi != dpi_) DpiChanged(dpi, FrameAt(dpi));
     form_.Open();
     FollowScheme();
     ShowWindow(hwnd_, show);
