@@ -155,6 +155,14 @@ bool AnnouncesItself(ControlId id) {
     return Row(id).presence == Presence::Announced;
 }
 
+AccessibleRole RoleOf(ControlId id) {
+    const ControlRow& row = Row(id);
+    if (row.presence == Presence::Decoration) return AccessibleRole::None;
+    if (AnnouncesItself(id)) return AccessibleRole::Alert;
+    if (row.picture != Picture::None) return AccessibleRole::Image;
+    return AccessibleRole::OfItsKind;
+}
+
 char DecimalSeparatorOf(std::string_view localeSeparator) {
     if (localeSeparator.size() == 1 && static_cast<unsigned char>(localeSeparator[0]) < 0x80)
         return localeSeparator[0];

@@ -625,6 +625,22 @@ TEST(FormRules, TheRefreshPromptAndTheHelpSheetAnnounceThemselves) {
     EXPECT_EQ(announced, (std::vector<ControlId>{Picture1, Label20}));
 }
 
+// A screen reader passes the edge bars, the panel and the masks by, hears the
+// prompt and the help sheet as alerts and the schematics as images; every
+// other control is what its kind makes it.
+TEST(FormRules, EachControlIsPresentedAsWhatItIsToAListener) {
+    using enum lpf::AccessibleRole;
+    const std::map<ControlId, lpf::AccessibleRole> kNotOfTheirKind = {
+        {Label2, None}, {Label7, None},   {Label8, None},    {Label9, None},  {Text6, None},
+        {Text7, None},  {Label20, Alert}, {Picture1, Alert}, {Image1, Image}, {Image2, Image},
+    };
+    for (const lpf::ControlRow& row : lpf::ControlTable()) {
+        const auto named = kNotOfTheirKind.find(row.id);
+        EXPECT_EQ(lpf::RoleOf(row.id), named == kNotOfTheirKind.end() ? OfItsKind : named->second)
+            << row.name;
+    }
+}
+
 // Off, every colour is the design's; on, no colour fixed by value is left,
 // whichever control has it, on either layer, including the ones handlers set.
 TEST(FormRules, HighContrastLeavesNoFixedColour) {
