@@ -1,8 +1,8 @@
 #include "accessibility.h"
 
 #include <QAccessibleWidget>
+#include <optional>
 
-#include "picture_view.h"
 #include "rules.h"
 #include "text_box_accessible.h"
 #include "words.h"
@@ -10,51 +10,40 @@
 namespace lpf {
 namespace {
 
-// Decoration: no name, no role, never showing, so a screen reader passes it by.
-class Unpresented : public QAccessibleWidget {
+// A control the form presents as other than its kind. Decoration has no
+// name, no role and never shows, so a screen reader passes it by. An alert
+// is read out as it appears, by its name. A picture is named and described
+// by the form's words for it; the help sheet, an alert too, also reads its
+// text.
+class PresentedAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
   public:
-    explicit Unpresented(QWidget* w) : QAccessibleWidget(w, QAccessible::NoRole) {}
+    PresentedAccessible(QWidget* w, ControlId id)
+        : QAccessibleWidget(w, RoleOf(id) == AccessibleRole::Alert   ? QAccessible::Notification
+                               : RoleOf(id) == AccessibleRole::Image ? QAccessible::Graphic
+                                                                     : QAccessible::NoRole),
+          id_(id) {}
+
     QAccessible::State state() const override {
         QAccessible::State s;
-        s.invisible = true;
-        return s;
-    }
-    QString text(QAccessible::Text) const override { return {}; }
-    int childCount() const override { return 0; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-};
-
-// A label read out when it appears, its text as its name.
-class AnnouncedAccessible : public QAccessibleWidget {
-  public:
-    explicit AnnouncedAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Notification) {}
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
-        return QAccessibleWidget::text(t);
-    }
-};
-
-// A picture presented by the form's words for it: the schematics as
-// images, the help sheet as a notification that reads its text.
-class PictureAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
-  public:
-    explicit PictureAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Graphic) {}
-
-    QAccessible::Role role() const override {
-        return AnnouncesItself(Widget()->control()) ? QAccessible::Notification
-                                                    : QAccessible::Graphic;
-    }
-    QAccessible::State state() const override {
+        if (Decoration()) {
+            s.invisible = true;
+            return s;
+        }
         // The help sheet takes no input, which is nothing a listener needs
         // to hear as "unavailable".
-        QAccessible::State s = QAccessibleWidget::state();
+        s = QAccessibleWidget::state();
         s.disabled = false;
         return s;
     }
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) return QString::fromUtf8(PictureName(Id()));
-        if (t == QAccessible::Description) return QString::fromStdString(PictureDescription(Id()));
+        const Picture picture = Row(id_).picture;
+        if (Decoration()) return {};
+        if (picture == Picture::None)  // an alert, by its caption
+            return t == QAccessible::Name ? widget()->property("text").toString()
+                                          : QAccessibleWidget::text(t);
+        if (t == QAccessible::Name) return QString::fromUtf8(PictureName(picture));
+        if (t == QAccessible::Description)
+            return QString::fromStdString(PictureDescription(picture));
         return {};
     }
     void* interface_cast(QAccessible::InterfaceType t) override {
@@ -83,25 +72,27 @@ class PictureAccessible : public QAccessibleWidget, public QAccessibleTextInterf
     }
 
   private:
-    // Asked when needed: the interface is made while the control is built.
-    PictureView* Widget() const { return static_cast<PictureView*>(widget()); }
-    Picture Id() const { return Widget()->id(); }
-    bool IsSheet() const { return Id() == Picture::HelpSheet; }
+    bool Decoration() const { return RoleOf(id_) == AccessibleRole::None; }
+    bool IsSheet() const { return Row(id_).picture == Picture::HelpSheet; }
     QString Sheet() const {
         return IsSheet() ? QString::fromStdString(HelpSheetText()) : QString();
     }
+
+    ControlId id_;
 };
+
+// The control a widget is, by the name it was built with.
+std::optional<ControlId> ControlNamed(const QString& name) {
+    for (const ControlRow& row : ControlTable())
+        if (name == QLatin1String(row.name)) return row.id;
+    return std::nullopt;
+}
 
 QAccessibleInterface* Factory(const QString& className, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget) return nullptr;
-    if (className == QLatin1String(DecorationLabel::staticMetaObject.className()) ||
-        className == QLatin1String(MaskBox::staticMetaObject.className()))
-        return new Unpresented(widget);
-    if (className == QLatin1String(AnnouncedLabel::staticMetaObject.className()))
-        return new AnnouncedAccessible(widget);
-    if (className == QLatin1String(PictureView::staticMetaObject.className()))
-        return new PictureAccessible(widget);
+    const auto id = ControlNamed(widget->objectName());
+    if (id && RoleOf(*id) != AccessibleRole::OfItsKind) return new PresentedAccessible(widget, *id);
     if (className == QLatin1String("QLineEdit")) return new TextBoxAccessible(widget);
     return nullptr;
 }
