@@ -4,11 +4,92 @@
 #include <optional>
 
 #include "rules.h"
-#include "text_box_accessible.h"
 #include "words.h"
 
 namespace lpf {
 namespace {
+
+// A text box as Qt presents one to assistive technology, but with the whole
+// text as one run of (default) text attributes. Qt 6 reports a run for each
+// character that ends where it starts; Orca joins the runs and so reads
+// every box one character short: "0.25652883096825" for "0.256528830968259".
+class TextBoxAccessible : public QAccessibleWidget,
+                          public QAccessibleTextInterface,
+                          public QAccessibleEditableTextInterface {
+  public:
+    explicit TextBoxAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::EditableText) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = Box()->isReadOnly();
+        s.editable = !Box()->isReadOnly();
+        s.selectableText = true;
+        return s;
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return Box()->text();
+        return QAccessibleWidget::text(t);
+    }
+    void setText(QAccessible::Text t, const QString& text) override {
+        if (t == QAccessible::Value && !Box()->isReadOnly()) Box()->setText(text);
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        if (t == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    QString text(int start, int end) const override {
+        return end < 0 ? Box()->text().mid(start) : Box()->text().mid(start, end - start);
+    }
+    int characterCount() const override { return static_cast<int>(Box()->text().size()); }
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+    int cursorPosition() const override { return Box()->cursorPosition(); }
+    void setCursorPosition(int position) override { Box()->setCursorPosition(position); }
+    int selectionCount() const override { return Box()->hasSelectedText() ? 1 : 0; }
+    void selection(int index, int* start, int* end) const override {
+        *start = *end = 0;
+        if (index != 0 || !Box()->hasSelectedText()) return;
+        *start = Box()->selectionStart();
+        *end = Box()->selectionEnd();
+    }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int) override { Box()->deselect(); }
+    void setSelection(int, int start, int end) override { Box()->setSelection(start, end - start); }
+    void scrollToSubstring(int, int end) override { Box()->setCursorPosition(end); }
+    QRect characterRect(int offset) const override {
+        // Where the character stands while the text is scrolled to its start,
+        // which is how a box of this window shows its value.
+        const QFontMetrics metrics(Box()->font());
+        const QString text = Box()->text();
+        const QRect inner = Box()->contentsRect().marginsRemoved(Box()->textMargins());
+        const int x = inner.left() + 2 + metrics.horizontalAdvance(text.left(offset));
+        const int width = offset < text.size() ? metrics.horizontalAdvance(text.at(offset)) : 0;
+        const QRect local(x, inner.top() + (inner.height() - metrics.height()) / 2, width,
+                          metrics.height());
+        return QRect(Box()->mapToGlobal(local.topLeft()), local.size());
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        return Box()->cursorPositionAt(Box()->mapFromGlobal(point));
+    }
+
+    void deleteText(int start, int end) override { replaceText(start, end, {}); }
+    void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+    void replaceText(int start, int end, const QString& text) override {
+        if (Box()->isReadOnly()) return;
+        QString changed = Box()->text();
+        changed.replace(start, end - start, text);
+        Box()->setText(changed);
+    }
+
+  private:
+    QLineEdit* Box() const { return static_cast<QLineEdit*>(widget()); }
+};
 
 // A control the form presents as other than its kind. Decoration has no
 // name, no role and never shows, so a screen reader passes it by. An alert

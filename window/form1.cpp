@@ -58,18 +58,13 @@ void Form1::DoSetVisible(ControlId id, bool visible) {
     Widget(id)->setVisible(visible);
 }
 
+// Text boxes and labels both hold their text as the property "text".
 void Form1::DoSetText(ControlId id, const std::string& text) {
-    const QString t = QString::fromStdString(text);
-    QWidget* w = Widget(id);
-    if (auto* box = qobject_cast<QLineEdit*>(w)) box->setText(t);
-    if (auto* label = qobject_cast<QLabel*>(w)) label->setText(t);
+    Widget(id)->setProperty("text", QString::fromStdString(text));
 }
 
 std::string Form1::DoText(ControlId id) const {
-    QWidget* w = Widget(id);
-    if (auto* box = qobject_cast<QLineEdit*>(w)) return box->text().toStdString();
-    if (auto* label = qobject_cast<QLabel*>(w)) return label->text().toStdString();
-    return {};
+    return Widget(id)->property("text").toString().toStdString();
 }
 
 void Form1::DoSetForeColour(ControlId id, lpf::Colour colour) {
