@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -616,6 +617,19 @@ TEST(FormRules, OptionsAreInLineWhereTheyOverlapByMoreThanAPixel) {
         SCOPED_TRACE(l.what);
         EXPECT_EQ(lpf::NeighbourAmong(l.abc, 0, l.arrow), l.to);
     }
+}
+
+// A window that knows its controls by name finds each by its own name only:
+// the window itself is no control, and names are matched exactly.
+TEST(FormRules, EachControlIsFoundByItsName) {
+    const std::pair<const char*, std::optional<ControlId>> kNames[] = {
+        {"Command6", Command6},   {"Option1", Option1},    {"Option10", Option10},
+        {"Label2", Label2},       {"Form1", std::nullopt}, {"option1", std::nullopt},
+        {"Option", std::nullopt}, {"", std::nullopt},
+    };
+    for (const auto& [name, id] : kNames) EXPECT_EQ(lpf::ControlNamed(name), id) << name;
+    for (const lpf::ControlRow& row : lpf::ControlTable())
+        EXPECT_EQ(lpf::ControlNamed(row.name), row.id) << row.name;
 }
 
 TEST(FormRules, TheRefreshPromptAndTheHelpSheetAnnounceThemselves) {
