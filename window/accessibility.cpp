@@ -1,7 +1,6 @@
 #include "accessibility.h"
 
 #include <QAccessibleWidget>
-#include <optional>
 
 #include "rules.h"
 #include "words.h"
@@ -162,17 +161,10 @@ class PresentedAccessible : public QAccessibleWidget, public QAccessibleTextInte
     ControlId id_;
 };
 
-// The control a widget is, by the name it was built with.
-std::optional<ControlId> ControlNamed(const QString& name) {
-    for (const ControlRow& row : ControlTable())
-        if (name == QLatin1String(row.name)) return row.id;
-    return std::nullopt;
-}
-
 QAccessibleInterface* Factory(const QString& className, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget) return nullptr;
-    const auto id = ControlNamed(widget->objectName());
+    const auto id = ControlNamed(widget->objectName().toStdString());
     if (id && RoleOf(*id) != AccessibleRole::OfItsKind) return new PresentedAccessible(widget, *id);
     if (className == QLatin1String("QLineEdit")) return new TextBoxAccessible(widget);
     return nullptr;

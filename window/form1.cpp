@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QRadioButton>
-#include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 #include "accessibility.h"
 #include "controls.h"
@@ -52,7 +52,9 @@ void Form1::BuildControls() {
     for (auto id = stacking.rbegin(); id != stacking.rend(); ++id) Widget(*id)->raise();
 }
 
-// What the form's handlers change and read.
+// What the form's handlers change and read. Qt signals a change made by the
+// program as it does one made by the user; the form wants only the user's,
+// so the program's own changes are made with the control's signals blocked.
 
 void Form1::DoSetVisible(ControlId id, bool visible) {
     Widget(id)->setVisible(visible);
@@ -87,7 +89,7 @@ bool Form1::DoSelected(ControlId option) const {
 }
 
 void Form1::DoSelect(ControlId option) {
-    const QScopedValueRollback quiet(changingByProgram_, true);
+    const QSignalBlocker quiet(Widget(option));
     static_cast<QRadioButton*>(Widget(option))->setChecked(true);
 }
 
@@ -96,12 +98,12 @@ int Form1::DoScrollValue(ControlId bar) const {
 }
 
 void Form1::DoSetScrollMinimum(ControlId bar, int minimum) {
-    const QScopedValueRollback quiet(changingByProgram_, true);
+    const QSignalBlocker quiet(Widget(bar));
     static_cast<QScrollBar*>(Widget(bar))->setMinimum(minimum);
 }
 
 void Form1::DoSetScrollValue(ControlId bar, int value) {
-    const QScopedValueRollback quiet(changingByProgram_, true);
+    const QSignalBlocker quiet(Widget(bar));
     static_cast<QScrollBar*>(Widget(bar))->setValue(value);
 }
 
