@@ -161,12 +161,14 @@ class PresentedAccessible : public QAccessibleWidget, public QAccessibleTextInte
     ControlId id_;
 };
 
+// Qt asks for each class a widget is, the class it was built as first, and
+// takes the first interface it is given.
 QAccessibleInterface* Factory(const QString& className, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
-    if (!widget) return nullptr;
+    if (!widget || className != QLatin1String(object->metaObject()->className())) return nullptr;
+    if (className == QLatin1String("QLineEdit")) return new TextBoxAccessible(widget);
     const auto id = ControlNamed(widget->objectName().toStdString());
     if (id && RoleOf(*id) != AccessibleRole::OfItsKind) return new PresentedAccessible(widget, *id);
-    if (className == QLatin1String("QLineEdit")) return new TextBoxAccessible(widget);
     return nullptr;
 }
 
