@@ -47,6 +47,10 @@ bool TakesFocus(Kind kind) {
            kind == Kind::OptionButton;
 }
 
+bool TakesInput(Kind kind) {
+    return kind != Kind::PictureBox;
+}
+
 bool LiesBeneath(Kind kind) {
     return kind == Kind::Label || kind == Kind::Image;
 }

@@ -16,6 +16,10 @@ namespace lpf {
 // Push buttons, text boxes, the scroll bar and option buttons.
 bool TakesFocus(Kind kind);
 
+// Every control but the picture box takes the mouse and the keyboard: the
+// help sheet lies over the window and answers neither.
+bool TakesInput(Kind kind);
+
 // Labels and pictures are painted on the window's own surface in the design,
 // so they lie beneath every other control whatever their place in the table.
 bool LiesBeneath(Kind kind);

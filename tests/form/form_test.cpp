@@ -632,6 +632,13 @@ TEST(FormRules, EachControlIsFoundByItsName) {
         EXPECT_EQ(lpf::ControlNamed(row.name), row.id) << row.name;
 }
 
+TEST(FormRules, OnlyTheHelpSheetTakesNoInput) {
+    std::vector<ControlId> inert;
+    for (const lpf::ControlRow& row : lpf::ControlTable())
+        if (!lpf::TakesInput(row.kind)) inert.push_back(row.id);
+    EXPECT_EQ(inert, (std::vector<ControlId>{Picture1}));
+}
+
 TEST(FormRules, TheRefreshPromptAndTheHelpSheetAnnounceThemselves) {
     std::vector<ControlId> announced;
     for (const lpf::ControlRow& row : lpf::ControlTable())
