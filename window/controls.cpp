@@ -39,6 +39,7 @@ Widget* Dressed(Widget* w, const ControlRow& c) {
     if (c.font.face) w->setFont(MappedFont(c.font));
     w->setVisible(c.shown);
     w->setFocusPolicy(TakesFocus(c.kind) ? Qt::StrongFocus : Qt::NoFocus);
+    w->setEnabled(TakesInput(c.kind));
 
     QPalette palette = w->palette();
     const QColor back = Resolve(BackColour(c));
@@ -116,11 +117,8 @@ QWidget* MakeLabel(const ControlRow& c, QWidget* in) {
     return label;
 }
 
-// The help sheet takes no mouse or keyboard input.
 QWidget* MakePicture(const ControlRow& c, QWidget* in) {
-    QWidget* picture = Dressed(new PictureView(c.picture, in), c);
-    picture->setEnabled(c.kind != Kind::PictureBox);
-    return picture;
+    return Dressed(new PictureView(c.picture, in), c);
 }
 
 }  // namespace
