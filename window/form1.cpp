@@ -38,18 +38,14 @@ Form1::Form1(QWidget* parent) : QWidget(parent, kWindowFlags) {
     setGeometry(client);
 
     lpf::InstallAccessibility();
-    BuildControls();
-    ReportUserActions();
-    form_.Open();
-}
-
-void Form1::BuildControls() {
     for (const lpf::ControlRow& c : lpf::ControlTable())
         widgets_[lpf::Index(c.id)] = lpf::MakeControl(c, c.container ? Widget(*c.container) : this);
     // Raised from the bottom of the stacking order up, so each control ends
     // above the ones beneath it.
     const auto stacking = lpf::StackingOrder();
     for (auto id = stacking.rbegin(); id != stacking.rend(); ++id) Widget(*id)->raise();
+    ReportUserActions();
+    form_.Open();
 }
 
 // What the form's handlers change and read. Qt signals a change made by the

@@ -36,7 +36,6 @@ class Form1 : public QWidget, public lpf::View {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void BuildControls();
     void ReportUserActions();
 
     // lpf::View
