@@ -1,8 +1,6 @@
 #include "controls.h"
 
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <utility>
