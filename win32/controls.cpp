@@ -97,11 +97,13 @@ void Window::BuildControls(HINSTANCE instance) {
             SetScrollPos(control, SB_CTL, kHScroll1.value, FALSE);
         }
         // Only the pictures have words of their own here; the form names the
-        // boxes as it opens.
-        presented_[Index(id)] = {.name = Widened(PictureName(row.picture)),
-                                 .description = Widened(PictureDescription(row.picture)),
-                                 .role = AnnouncesItself(id) ? ROLE_SYSTEM_ALERT : look.role,
-                                 .decoration = row.presence == Presence::Decoration};
+        // boxes as it opens. A picture's role is its kind's, graphic.
+        const AccessibleRole role = RoleOf(id);
+        presented_[Index(id)] = {
+            .name = Widened(PictureName(row.picture)),
+            .description = Widened(PictureDescription(row.picture)),
+            .role = role == AccessibleRole::Alert ? ROLE_SYSTEM_ALERT : look.role,
+            .decoration = role == AccessibleRole::None};
         Present(control, &presented_[Index(id)]);
     }
 }
