@@ -1,9 +1,6 @@
 #include "page.h"
 
-#include <algorithm>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "browser.h"
 #include "controls.h"
@@ -90,18 +87,10 @@ void Page::BuildControls() {
         (c.container ? Box(*c.container) : window_).call<void>("append", made.box);
         boxes_.push_back(made.box);
         inputs_.push_back(made.input);
-        fore_.push_back(ForeColour(c));
     }
     // A screen reader's browse cursor walks a frame's options in the page's
-    // order: put them in the order the eye reads them, row by row, rather
-    // than the table's, which only decides what lies on top.
-    std::vector<const ControlRow*> framed;
-    for (const ControlRow& c : ControlTable())
-        if (c.container) framed.push_back(&c);
-    std::stable_sort(framed.begin(), framed.end(), [](const ControlRow* a, const ControlRow* b) {
-        return std::pair(a->top, a->left) < std::pair(b->top, b->left);
-    });
-    for (const ControlRow* c : framed) Box(*c->container).call<void>("append", Box(c->id));
+    // order.
+    for (ControlId id : ReadingOrder()) Box(*Row(id).container).call<void>("append", Box(id));
     // Stacking: the first in the order lies on top.
     const auto order = StackingOrder();
     for (std::size_t i = 0; i < order.size(); ++i)
@@ -131,9 +120,8 @@ std::string Page::DoText(ControlId id) const {
     return Box(id)["textContent"].as<std::string>();
 }
 
-void Page::DoSetForeColour(ControlId id, Colour colour) {
-    fore_[Index(id)] = colour;
-    Box(id)["style"].set("color", CssColour(InScheme(id, Layer::Fore, colour, scheme_)));
+void Page::DoSetForeColour(ControlId id, Colour) {
+    Box(id)["style"].set("color", CssColour(ColourShown(id, Layer::Fore)));
 }
 
 // The browser draws every change by itself.
@@ -163,9 +151,6 @@ void Page::DoSetScrollValue(ControlId bar, int value) {
     Input(bar).set("value", value);
     Input(bar).call<void>("setAttribute", val("aria-valuetext"), val(std::to_string(value)));
 }
-
-// The range input has no step of its own: the form moves it (events.cpp).
-void Page::DoSetScrollStep(ControlId, int) {}
 
 void Page::DoFocus(ControlId id, FocusMove) {
     Input(id).call<void>("focus");

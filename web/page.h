@@ -13,7 +13,6 @@
 
 #include "control_table.h"
 #include "form.h"
-#include "high_contrast.h"
 #include "view.h"
 
 namespace lpf::web {
@@ -42,7 +41,6 @@ class Page : public View {
     int DoScrollValue(ControlId bar) const override;
     void DoSetScrollMinimum(ControlId bar, int minimum) override;
     void DoSetScrollValue(ControlId bar, int value) override;
-    void DoSetScrollStep(ControlId bar, int smallStep) override;
     void DoFocus(ControlId id, FocusMove move) override;
     void DoSelectAllText(ControlId box) override;
     void DoAnnounce(ControlId id, const std::string& words) override;
@@ -59,12 +57,11 @@ class Page : public View {
     void FitScreen();
     // Every control's colours and the pictures in the user's scheme (scheme.cpp).
     void FollowScheme();
-    val& Box(ControlId id) { return boxes_[Index(id)]; }
-    const val& Box(ControlId id) const { return boxes_[Index(id)]; }
+    // A handle on the same element each call.
+    val Box(ControlId id) const { return boxes_[Index(id)]; }
     // The element that takes the focus and holds the value: the box itself,
     // or the input inside an option button or the scroll bar.
-    val& Input(ControlId id) { return inputs_[Index(id)]; }
-    const val& Input(ControlId id) const { return inputs_[Index(id)]; }
+    val Input(ControlId id) const { return inputs_[Index(id)]; }
 
     // The keyboard between and within controls (events.cpp).
     bool TakeKey(const val& event);
@@ -75,10 +72,8 @@ class Page : public View {
     val announcer_ = val::null();  // a live region that speaks what appears
     std::vector<val> boxes_;       // by ControlId
     std::vector<val> inputs_;
-    std::vector<Colour> fore_;         // as designed or as a handler set it
     val forcedColours_ = val::null();  // the browser's high-contrast setting
-    Scheme scheme_ = Scheme::Design;
-    std::string decimalSeparator_;  // of the browser's language
+    std::string decimalSeparator_;     // of the browser's language
     Form form_{*this};
 };
 

@@ -91,13 +91,15 @@ std::string PictureUrl(Picture picture, Scheme scheme) {
 }  // namespace
 
 void Page::FollowScheme() {
-    scheme_ = forcedColours_["matches"].as<bool>() ? Scheme::HighContrast : Scheme::Design;
+    const Scheme scheme =
+        forcedColours_["matches"].as<bool>() ? Scheme::HighContrast : Scheme::Design;
+    SetScheme(scheme);
     for (const ControlRow& row : ControlTable()) {
         val style = Box(row.id)["style"];
-        style.set("background", CssColour(InScheme(row.id, Layer::Back, BackColour(row), scheme_)));
-        style.set("color", CssColour(InScheme(row.id, Layer::Fore, fore_[Index(row.id)], scheme_)));
+        style.set("background", CssColour(ColourShown(row.id, Layer::Back)));
+        style.set("color", CssColour(ColourShown(row.id, Layer::Fore)));
         if (row.picture != Picture::None)
-            Box(row.id)["firstElementChild"].set("src", PictureUrl(row.picture, scheme_));
+            Box(row.id)["firstElementChild"].set("src", PictureUrl(row.picture, scheme));
     }
 }
 
