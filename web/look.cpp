@@ -39,6 +39,10 @@ const char* CssSystemColour(SystemColour colour) {
 
 }  // namespace
 
+std::string CssPixels(int twips) {
+    return std::to_string(Px(twips)) + "px";
+}
+
 std::string CssColour(Colour colour) {
     switch (colour.source) {
         case Colour::Source::KindDefault:

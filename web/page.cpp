@@ -10,10 +10,6 @@
 namespace lpf::web {
 namespace {
 
-std::string PxText(int twips) {
-    return std::to_string(Px(twips)) + "px";
-}
-
 // The decimal separator the browser's language writes in 1.5; a language
 // tag Intl refuses reads as the browser's default format.
 std::string LanguageSeparator() {
@@ -49,8 +45,8 @@ void Page::BuildFrame() {
     val body = document_["body"];
     val frame = document_.call<val>("createElement", val("div"));
     frame.set("className", "frame");
-    frame["style"].call<void>("setProperty", val("--left"), val(PxText(kForm1.left)));
-    frame["style"].call<void>("setProperty", val("--top"), val(PxText(kForm1.top)));
+    frame["style"].call<void>("setProperty", val("--left"), val(CssPixels(kForm1.left)));
+    frame["style"].call<void>("setProperty", val("--top"), val(CssPixels(kForm1.top)));
 
     val caption = document_.call<val>("createElement", val("div"));
     caption.set("className", "caption");
@@ -66,8 +62,8 @@ void Page::BuildFrame() {
     window_ = document_.call<val>("createElement", val("div"));
     window_.set("id", "Form1");
     window_.set("className", "client");
-    window_["style"].set("width", PxText(kForm1.width));
-    window_["style"].set("height", PxText(kForm1.height));
+    window_["style"].set("width", CssPixels(kForm1.width));
+    window_["style"].set("height", CssPixels(kForm1.height));
     window_["style"].set("font", CssFont(kForm1.font));
     window_["style"].set("background", CssColour(kForm1.back));
 
