@@ -25,12 +25,6 @@ emscripten::val BrowserLocale() {
     return BrowserLanguageIsValid() ? val::global("navigator")["language"] : val::undefined();
 }
 
-void Page::FollowScreen() {
-    val::global("window").call<void>("addEventListener", val("resize"),
-                                     val::module_property("onEvent"));
-    FitScreen();
-}
-
 // A screen too small for the window at its place, a phone's above all, gets
 // the window at its top-left corner instead, as a desktop keeps a window on
 // screen, scaled down to the screen's width so that nothing needs scrolling

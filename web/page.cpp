@@ -26,15 +26,9 @@ std::string LanguageSeparator() {
 Page::Page() : decimalSeparator_(LanguageSeparator()) {
     BuildFrame();
     BuildControls();
-    // Forced colours switch high contrast on and off; a light or dark
-    // preference changes the forced palette the pictures are drawn in.
-    for (const char* query : {"(forced-colors: active)", "(prefers-color-scheme: dark)"}) {
-        val list = val::global("window").call<val>("matchMedia", val(query));
-        list.call<void>("addEventListener", val("change"), val::module_property("onSchemeChange"));
-        if (forcedColours_.isNull()) forcedColours_ = list;
-    }
     FollowScheme();
-    FollowScreen();
+    FitScreen();
+    Listen();
     form_.Open();
 }
 
@@ -73,8 +67,6 @@ void Page::BuildFrame() {
 
     frame.call<void>("append", caption, window_);
     body.call<void>("append", frame, announcer_);
-    for (const char* type : {"click", "change", "keydown"})
-        frame.call<void>("addEventListener", val(type), val::module_property("onEvent"));
 }
 
 void Page::BuildControls() {

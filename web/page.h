@@ -25,8 +25,6 @@ class Page : public View {
 
     // Every event the page listens to, from any element.
     void Handle(const val& event);
-    // Forced colours switched on or off.
-    void SchemeChanged() { FollowScheme(); }
 
   private:
     // lpf::View
@@ -53,7 +51,6 @@ class Page : public View {
     void BuildControls();
     // The window's place and scale on the screen, now and whenever the
     // screen's size changes (browser.cpp).
-    void FollowScreen();
     void FitScreen();
     // Every control's colours and the pictures in the user's scheme (scheme.cpp).
     void FollowScheme();
@@ -63,7 +60,9 @@ class Page : public View {
     // or the input inside an option button or the scroll bar.
     val Input(ControlId id) const { return inputs_[Index(id)]; }
 
-    // The keyboard between and within controls (events.cpp).
+    // Every event the page needs, to Handle (events.cpp).
+    void Listen();
+    // The keyboard between and within controls.
     bool TakeKey(const val& event);
     std::optional<ControlId> FocusedControl() const;
 
@@ -72,8 +71,10 @@ class Page : public View {
     val announcer_ = val::null();  // a live region that speaks what appears
     std::vector<val> boxes_;       // by ControlId
     std::vector<val> inputs_;
-    val forcedColours_ = val::null();  // the browser's high-contrast setting
-    std::string decimalSeparator_;     // of the browser's language
+    // The browser's high-contrast setting.
+    val forcedColours_ =
+        val::global("window").call<val>("matchMedia", val("(forced-colors: active)"));
+    std::string decimalSeparator_;  // of the browser's language
     Form form_{*this};
 };
 
