@@ -1,6 +1,8 @@
 #include "controls.h"
 
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "look.h"
 #include "rules.h"
@@ -65,9 +67,15 @@ const KindElements& ElementsOf(Kind kind) {
     return kKinds[0];
 }
 
-val Parsed(const char* html) {
-    const val range = val::global("document").call<val>("createRange");
-    return range.call<val>("createContextualFragment", val(html))["firstElementChild"];
+// A fresh copy of a kind's elements, parsed once for all its controls.
+val Copy(const KindElements& kind) {
+    static std::vector<val> parsed(std::size(kKinds), val::undefined());
+    val& elements = parsed[&kind - kKinds];
+    if (elements.isUndefined()) {
+        const val range = val::global("document").call<val>("createRange");
+        elements = range.call<val>("createContextualFragment", val(kind.html))["firstElementChild"];
+    }
+    return elements.call<val>("cloneNode", true);
 }
 
 // The row's text: a text box's value, a frame's legend; an option's words
@@ -83,7 +91,7 @@ void PutText(const ControlRow& c, Elements& made) {
 
 Elements MakeControl(const ControlRow& c) {
     const KindElements& kind = ElementsOf(c.kind);
-    val box = Parsed(kind.html);
+    val box = Copy(kind);
     const val input = box.call<val>("querySelector", val("input"));
     Elements made{box, input.isNull() ? box : input};
     PutText(c, made);
