@@ -6,9 +6,12 @@ import os
 import re
 import shutil
 import subprocess
+import sys
+import tempfile
 import time
 
-from e2e_common import check, spawn, spawn_reporting, start_xvfb
+from e2e_common import (check, failures, give_up_after, self_check_expected, spawn,
+                        spawn_reporting, start_xvfb, stop_children)
 
 # The debug log: entries begin with a time stamp; an utterance is an entry
 # "SPEECH OUTPUT: '...'", possibly over several lines, possibly followed by
@@ -245,3 +248,40 @@ def write_transcript(transcript, file="screen_reader_transcript.txt"):
             out.write("%s [%s]\n" % (what, " ".join(keys)))
             for utterance in heard:
                 out.write("    %s\n" % utterance.replace("\n", " / "))
+
+
+def window_of(env, process, title="^Low Pass Filter - Butterworth"):
+    """The process's window once it shows the program's title."""
+    found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
+                            str(process.pid), "--name", title], env=env, check=True,
+                           capture_output=True, text=True, timeout=30)
+    return found.stdout.split()[0]
+
+
+def run_session(prefix, open_window, steps, never_said, first=None):
+    """The whole screen-reader test: a private desktop with Orca, the window
+    that open_window(env, folder) starts and returns, focused as a window
+    manager would; then first(orca, env, transcript) if given, the steps, and
+    the words that must never be heard. Writes the transcript and exits 1 on
+    any failed check."""
+    self_check_expected()
+    give_up_after(170)
+    transcript = []
+    with tempfile.TemporaryDirectory(prefix=prefix) as folder:
+        try:
+            env, orca = start_desktop(folder)
+            focus_window(env, window_of(env, open_window(env, folder)))
+            if first:
+                first(orca, env, transcript)
+            everything = listen_to(orca, env, steps, transcript)
+            for phrase in never_said:
+                check(not any(phrase in u for u in everything), "never said: " + phrase)
+        finally:
+            stop_children()
+            keep_orca_log(folder)
+    write_transcript(transcript)
+    if failures:
+        print("%d check(s) failed; transcript in %s" % (len(failures), os.getcwd()))
+        sys.exit(1)
+    print("all checks passed; transcript in %s/screen_reader_transcript.txt" % os.getcwd())
+
