@@ -15,12 +15,13 @@
 namespace lpf::web {
 namespace {
 
-// The control an element belongs to: -1 for the close box.
-std::optional<int> ControlOf(const val& element) {
+// The control an element belongs to, if any.
+std::optional<ControlId> ControlOf(const val& element) {
     if (element.isNull() || element.isUndefined()) return std::nullopt;
-    val owner = element.call<val>("closest", val("[data-control]"));
+    const val owner = element.call<val>("closest", val("[data-control]"));
     if (owner.isNull()) return std::nullopt;
-    return std::stoi(owner.call<std::string>("getAttribute", val("data-control")));
+    const std::string index = owner.call<std::string>("getAttribute", val("data-control"));
+    return static_cast<ControlId>(std::stoi(index));
 }
 
 }  // namespace
@@ -47,13 +48,10 @@ void Page::Handle(const val& event) {
         return;
     }
     const val target = event["target"];
-    const std::optional<int> control = ControlOf(target);
+    if (type == "click" && target.call<bool>("matches", val(".close-box"))) return Quit();
+    const std::optional<ControlId> control = ControlOf(target);
     if (!control) return;
-    if (*control < 0) {
-        if (type == "click") Quit();
-        return;
-    }
-    const ControlId id = static_cast<ControlId>(*control);
+    const ControlId id = *control;
     const Kind kind = Row(id).kind;
     if (kind == Kind::PushButton && type == "click") form_.Clicked(id);
     if (kind == Kind::OptionButton && type == "change" && Selected(id)) form_.OptionSelected(id);
@@ -88,11 +86,11 @@ bool Page::TakeKey(const val& event) {
         {"End", std::nullopt, ScrollAction::ToEnd},
     };
     const std::string key = event["key"].as<std::string>();
+    const std::optional<ControlId> focus = ControlOf(document_["activeElement"]);
     if (key == "Tab") {
-        form_.TabPressed(FocusedControl(), event["shiftKey"].as<bool>());
+        form_.TabPressed(focus, event["shiftKey"].as<bool>());
         return true;
     }
-    const std::optional<ControlId> focus = FocusedControl();
     for (const KeyAction& k : kKeys) {
         if (!focus || key != k.key) continue;
         if (Row(*focus).kind == Kind::ScrollBar) {
@@ -102,12 +100,6 @@ bool Page::TakeKey(const val& event) {
         return k.arrow && form_.ArrowPressed(*focus, *k.arrow);
     }
     return false;
-}
-
-std::optional<ControlId> Page::FocusedControl() const {
-    const std::optional<int> control = ControlOf(document_["activeElement"]);
-    if (!control || *control < 0) return std::nullopt;
-    return static_cast<ControlId>(*control);
 }
 
 namespace {

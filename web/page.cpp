@@ -10,15 +10,17 @@
 namespace lpf::web {
 namespace {
 
-// The decimal separator the browser's language writes in 1.5; a language
-// tag Intl refuses reads as the browser's default format.
-std::string LanguageSeparator() {
-    const val parts =
-        val::global("Intl")["NumberFormat"].new_(BrowserLocale()).call<val>("formatToParts", 1.5);
-    for (int i = 0; i < parts["length"].as<int>(); ++i)
-        if (parts[i]["type"].as<std::string>() == "decimal")
-            return parts[i]["value"].as<std::string>();
-    return {};
+// The window as a desktop draws it: a caption bar with the title and a close
+// box above the client area; and a live region that speaks what appears.
+constexpr char kFrame[] =
+    R"(<div class="frame"><div class="caption"><span></span>)"
+    R"(<button class="close-box" tabindex="-1" aria-label="Close"></button></div>)"
+    R"(<div id="Form1" class="client"></div></div>)"
+    R"(<div class="announcer" role="status"></div>)";
+
+// A text box holds its text as its value, a label as its words.
+const char* TextProperty(ControlId id) {
+    return Row(id).kind == Kind::TextBox ? "value" : "textContent";
 }
 
 }  // namespace
@@ -32,41 +34,20 @@ Page::Page() : decimalSeparator_(LanguageSeparator()) {
     form_.Open();
 }
 
-// The window as a desktop draws it, at its place on the screen: a caption
-// bar with the title and a close box above the client area.
+// The window at its place on the screen.
 void Page::BuildFrame() {
     document_.set("title", kForm1.title);
-    val body = document_["body"];
-    val frame = document_.call<val>("createElement", val("div"));
-    frame.set("className", "frame");
+    document_["body"].call<void>("insertAdjacentHTML", val("beforeend"), val(kFrame));
+    window_ = document_.call<val>("getElementById", val("Form1"));
+    announcer_ = document_.call<val>("querySelector", val(".announcer"));
+    val frame = window_["parentElement"];
     frame["style"].call<void>("setProperty", val("--left"), val(CssPixels(kForm1.left)));
     frame["style"].call<void>("setProperty", val("--top"), val(CssPixels(kForm1.top)));
-
-    val caption = document_.call<val>("createElement", val("div"));
-    caption.set("className", "caption");
-    val title = document_.call<val>("createElement", val("span"));
-    title.set("textContent", kForm1.title);
-    val close = document_.call<val>("createElement", val("button"));
-    close.set("className", "close-box");
-    close.set("tabIndex", -1);
-    close.call<void>("setAttribute", val("aria-label"), val("Close"));
-    close.call<void>("setAttribute", val("data-control"), val("-1"));
-    caption.call<void>("append", title, close);
-
-    window_ = document_.call<val>("createElement", val("div"));
-    window_.set("id", "Form1");
-    window_.set("className", "client");
+    frame.call<val>("querySelector", val(".caption > span")).set("textContent", kForm1.title);
     window_["style"].set("width", CssPixels(kForm1.width));
     window_["style"].set("height", CssPixels(kForm1.height));
     window_["style"].set("font", CssFont(kForm1.font));
     window_["style"].set("background", CssColour(kForm1.back));
-
-    announcer_ = document_.call<val>("createElement", val("div"));
-    announcer_.set("className", "announcer");
-    announcer_.call<void>("setAttribute", val("role"), val("status"));
-
-    frame.call<void>("append", caption, window_);
-    body.call<void>("append", frame, announcer_);
 }
 
 void Page::BuildControls() {
@@ -97,15 +78,11 @@ void Page::DoAnnounce(ControlId, const std::string& words) {
 }
 
 void Page::DoSetText(ControlId id, const std::string& text) {
-    if (Row(id).kind == Kind::TextBox)
-        Input(id).set("value", text);
-    else
-        Box(id).set("textContent", text);
+    Input(id).set(TextProperty(id), text);
 }
 
 std::string Page::DoText(ControlId id) const {
-    if (Row(id).kind == Kind::TextBox) return Input(id)["value"].as<std::string>();
-    return Box(id)["textContent"].as<std::string>();
+    return Input(id)[TextProperty(id)].as<std::string>();
 }
 
 void Page::DoSetForeColour(ControlId id, Colour) {

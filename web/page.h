@@ -64,7 +64,6 @@ class Page : public View {
     void Listen();
     // The keyboard between and within controls.
     bool TakeKey(const val& event);
-    std::optional<ControlId> FocusedControl() const;
 
     val document_ = val::global("document");
     val window_ = val::null();     // the client area, parent of every control
