@@ -45,9 +45,9 @@ constexpr KindElements kKinds[] = {
     // steps, not on a grid.
     {Kind::ScrollBar,
      R"(<div class="control scrollbar">)"
-     R"(<button class="arrow left" tabindex="-1" aria-hidden="true" data-part="-1"></button>)"
+     R"(<button class="arrow left" tabindex="-1" aria-hidden="true"></button>)"
      R"(<input type="range" step="1">)"
-     R"(<button class="arrow right" tabindex="-1" aria-hidden="true" data-part="1"></button>)"
+     R"(<button class="arrow right" tabindex="-1" aria-hidden="true"></button>)"
      R"(</div>)",
      SetRange},
     {Kind::Frame, R"(<fieldset class="control"><legend></legend></fieldset>)"},

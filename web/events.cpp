@@ -42,7 +42,7 @@ void Page::Listen() {
 void Page::Handle(const val& event) {
     const std::string type = event["type"].as<std::string>();
     if (type == "resize") return FitScreen();
-    if (event.instanceof (val::global("MediaQueryListEvent"))) return FollowScheme();
+    if (event["media"].isString()) return FollowScheme();  // a media query's change
     if (type == "keydown") {
         if (TakeKey(event)) event.call<void>("preventDefault");
         return;
@@ -58,10 +58,9 @@ void Page::Handle(const val& event) {
     // The range input moves itself when dragged or clicked; its arrow
     // buttons are the form's to carry out.
     if (kind == Kind::ScrollBar && type == "change") form_.ScrollSettled(id);
-    if (kind == Kind::ScrollBar && type == "click" &&
-        target.call<bool>("hasAttribute", val("data-part"))) {
+    if (kind == Kind::ScrollBar && type == "click" && target.call<bool>("matches", val(".arrow"))) {
         Focus(id);
-        const bool left = target.call<std::string>("getAttribute", val("data-part")) == "-1";
+        const bool left = target.call<bool>("matches", val(".left"));
         form_.Scrolled(id, left ? ScrollAction::LineLeft : ScrollAction::LineRight);
     }
 }

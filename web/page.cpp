@@ -3,7 +3,6 @@
 #include <string>
 
 #include "browser.h"
-#include "controls.h"
 #include "look.h"
 #include "rules.h"
 
@@ -52,10 +51,8 @@ void Page::BuildFrame() {
 
 void Page::BuildControls() {
     for (const ControlRow& c : ControlTable()) {
-        const Elements made = MakeControl(c);
-        (c.container ? Box(*c.container) : window_).call<void>("append", made.box);
-        boxes_.push_back(made.box);
-        inputs_.push_back(made.input);
+        controls_.push_back(MakeControl(c));
+        (c.container ? Box(*c.container) : window_).call<void>("append", Box(c.id));
     }
     // A screen reader's browse cursor walks a frame's options in the page's
     // order.
@@ -141,14 +138,13 @@ std::string Page::DoDecimalSeparator() const {
 
 // The program ends: its window goes, and the page says so.
 void Page::DoQuit() {
-    val frame = window_["parentElement"];
-    frame.call<void>("remove");
-    val ended = document_.call<val>("createElement", val("p"));
-    ended.set("className", "ended");
-    ended.set("textContent",
-              std::string(kForm1.title) + " has ended. Reload the page to start it again.");
+    window_["parentElement"].call<void>("remove");
     announcer_.call<void>("replaceChildren");
-    document_["body"].call<void>("prepend", ended);
+    val body = document_["body"];
+    body.call<void>("insertAdjacentHTML", val("afterbegin"), val(R"(<p class="ended"></p>)"));
+    body["firstElementChild"].set(
+        "textContent",
+        std::string(kForm1.title) + " has ended. Reload the page to start it again.");
 }
 
 }  // namespace lpf::web

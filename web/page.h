@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "control_table.h"
+#include "controls.h"
 #include "form.h"
 #include "view.h"
 
@@ -55,10 +56,10 @@ class Page : public View {
     // Every control's colours and the pictures in the user's scheme (scheme.cpp).
     void FollowScheme();
     // A handle on the same element each call.
-    val Box(ControlId id) const { return boxes_[Index(id)]; }
+    val Box(ControlId id) const { return controls_[Index(id)].box; }
     // The element that takes the focus and holds the value: the box itself,
     // or the input inside an option button or the scroll bar.
-    val Input(ControlId id) const { return inputs_[Index(id)]; }
+    val Input(ControlId id) const { return controls_[Index(id)].input; }
 
     // Every event the page needs, to Handle (events.cpp).
     void Listen();
@@ -66,10 +67,9 @@ class Page : public View {
     bool TakeKey(const val& event);
 
     val document_ = val::global("document");
-    val window_ = val::null();     // the client area, parent of every control
-    val announcer_ = val::null();  // a live region that speaks what appears
-    std::vector<val> boxes_;       // by ControlId
-    std::vector<val> inputs_;
+    val window_ = val::null();        // the client area, parent of every control
+    val announcer_ = val::null();     // a live region that speaks what appears
+    std::vector<Elements> controls_;  // by ControlId
     // The browser's high-contrast setting.
     val forcedColours_ =
         val::global("window").call<val>("matchMedia", val("(forced-colors: active)"));

@@ -40,10 +40,6 @@ std::uint32_t Crc32(const std::string& bytes, std::size_t from, std::size_t to) 
     return ~crc;
 }
 
-int Byte(const std::string& bytes, std::size_t at) {
-    return static_cast<unsigned char>(bytes[at]);
-}
-
 // The PNG with each colour of its palette as the high-contrast scheme draws
 // it; its pixels index the palette and stay as they are. The checksum of
 // the palette's chunk, over its type and its colours, follows them.
@@ -51,7 +47,8 @@ std::string InHighContrast(const PicturePng& png) {
     std::string bytes(png.bytes);
     const std::size_t end = png.palette + 3 * png.colours;
     for (std::size_t at = png.palette; at < end; at += 3) {
-        const Colour pixel = Rgb(Byte(bytes, at), Byte(bytes, at + 1), Byte(bytes, at + 2));
+        const auto* colour = reinterpret_cast<const unsigned char*>(&bytes[at]);
+        const Colour pixel = Rgb(colour[0], colour[1], colour[2]);
         const int rgb = ResolvedRgb(CssColour(PictureInk(pixel, Scheme::HighContrast)));
         for (int k = 0; k < 3; ++k) bytes[at + k] = static_cast<char>(rgb >> (16 - 8 * k));
     }
