@@ -11,15 +11,24 @@
 namespace lpf::web {
 namespace {
 
+// An option's input is the first thing in its label, and its words follow.
 void NameOption(const ControlRow& c, Elements& made) {
+    made.input = made.box["firstElementChild"];
     made.input.set("name", Row(*c.container).name);  // the frame's options are one group
     made.input.set("checked", c.checked);
+    made.box.call<void>("append", val(c.text));
 }
 
+// The range input lies between the arrows.
 void SetRange(const ControlRow&, Elements& made) {
+    made.input = made.box["children"][1];
     made.input.set("min", kHScroll1.minimum);
     made.input.set("max", kHScroll1.maximum);
     made.input.set("value", kHScroll1.value);
+}
+
+void CaptionFrame(const ControlRow& c, Elements& made) {
+    made.box["firstElementChild"].set("textContent", c.text);
 }
 
 void DescribePicture(const ControlRow& c, Elements& made) {
@@ -28,19 +37,22 @@ void DescribePicture(const ControlRow& c, Elements& made) {
     image.call<void>("setAttribute", val("aria-description"), val(PictureDescription(c.picture)));
 }
 
-// Each kind's elements, the outermost its box, and what else its row
-// decides. The input inside the box, where there is one, takes the focus and
-// holds the value.
+// Each kind's elements, the outermost its box; the property of the box that
+// holds the row's text, if it holds it; and what else its row decides. The
+// input inside an option or the scroll bar takes the focus and holds the
+// value; the box does elsewhere.
 struct KindElements {
     Kind kind;
     const char* html;
+    const char* textProperty;
     void (*finish)(const ControlRow&, Elements&) = nullptr;
 };
 constexpr KindElements kKinds[] = {
-    {Kind::PushButton, R"(<button class="control" type="button"></button>)"},
-    {Kind::TextBox, R"(<input class="control" type="text" spellcheck="false" autocomplete="off">)"},
+    {Kind::PushButton, R"(<button class="control" type="button"></button>)", "textContent"},
+    {Kind::TextBox, R"(<input class="control" type="text" spellcheck="false" autocomplete="off">)",
+     "value"},
     // Holds the same text as a label; looks like a box.
-    {Kind::MaskBox, R"(<div class="control mask"></div>)"},
+    {Kind::MaskBox, R"(<div class="control mask"></div>)", "textContent"},
     // Its two arrow buttons around a range input, which the form moves by its
     // steps, not on a grid.
     {Kind::ScrollBar,
@@ -49,22 +61,23 @@ constexpr KindElements kKinds[] = {
      R"(<input type="range" step="1">)"
      R"(<button class="arrow right" tabindex="-1" aria-hidden="true"></button>)"
      R"(</div>)",
-     SetRange},
-    {Kind::Frame, R"(<fieldset class="control"><legend></legend></fieldset>)"},
+     nullptr, SetRange},
+    {Kind::Frame, R"(<fieldset class="control"><legend></legend></fieldset>)", nullptr,
+     CaptionFrame},
     // A label around its radio input.
-    {Kind::OptionButton, R"(<label class="control option"><input type="radio"></label>)",
+    {Kind::OptionButton, R"(<label class="control option"><input type="radio"></label>)", nullptr,
      NameOption},
-    {Kind::Label, R"(<label class="control"></label>)"},
+    {Kind::Label, R"(<label class="control"></label>)", "textContent"},
     // A box holding the image, which keeps its natural size; drawn in the
     // user's scheme (scheme.cpp).
-    {Kind::Image, R"(<div class="control picture"><img></div>)", DescribePicture},
-    {Kind::PictureBox, R"(<div class="control picture"><img></div>)", DescribePicture},
+    {Kind::Image, R"(<div class="control picture"><img></div>)", nullptr, DescribePicture},
+    {Kind::PictureBox, R"(<div class="control picture"><img></div>)", nullptr, DescribePicture},
 };
 
 const KindElements& ElementsOf(Kind kind) {
     for (const KindElements& k : kKinds)
         if (k.kind == kind) return k;
-    return kKinds[0];
+    return kKinds[0];  // not reached: every kind has its row
 }
 
 // A fresh copy of a kind's elements, parsed once for all its controls.
@@ -78,23 +91,17 @@ val Copy(const KindElements& kind) {
     return elements.call<val>("cloneNode", true);
 }
 
-// The row's text: a text box's value, a frame's legend; an option's words
-// follow its circle.
-void PutText(const ControlRow& c, Elements& made) {
-    if (c.kind == Kind::TextBox) return made.input.set("value", c.text);
-    if (!*c.text) return;
-    const val legend = made.box.call<val>("querySelector", val("legend"));
-    (legend.isNull() ? made.box : legend).call<void>("append", val(c.text));
-}
-
 }  // namespace
+
+const char* TextProperty(Kind kind) {
+    return ElementsOf(kind).textProperty;
+}
 
 Elements MakeControl(const ControlRow& c) {
     const KindElements& kind = ElementsOf(c.kind);
     val box = Copy(kind);
-    const val input = box.call<val>("querySelector", val("input"));
-    Elements made{box, input.isNull() ? box : input};
-    PutText(c, made);
+    Elements made{box, box};
+    if (kind.textProperty) box.set(kind.textProperty, c.text);
     if (kind.finish) kind.finish(c, made);
     box.set("id", c.name);
     box.call<void>("setAttribute", val("data-control"), val(std::to_string(Index(c.id))));

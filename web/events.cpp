@@ -49,19 +49,18 @@ void Page::Handle(const val& event) {
     }
     const val target = event["target"];
     if (type == "click" && target.call<bool>("matches", val(".close-box"))) return Quit();
-    const std::optional<ControlId> control = ControlOf(target);
-    if (!control) return;
-    const ControlId id = *control;
-    const Kind kind = Row(id).kind;
-    if (kind == Kind::PushButton && type == "click") form_.Clicked(id);
-    if (kind == Kind::OptionButton && type == "change" && Selected(id)) form_.OptionSelected(id);
+    const std::optional<ControlId> id = ControlOf(target);
+    if (!id) return;
+    const Kind kind = Row(*id).kind;
+    if (kind == Kind::PushButton && type == "click") form_.Clicked(*id);
+    if (kind == Kind::OptionButton && type == "change" && Selected(*id)) form_.OptionSelected(*id);
     // The range input moves itself when dragged or clicked; its arrow
     // buttons are the form's to carry out.
-    if (kind == Kind::ScrollBar && type == "change") form_.ScrollSettled(id);
+    if (kind == Kind::ScrollBar && type == "change") form_.ScrollSettled(*id);
     if (kind == Kind::ScrollBar && type == "click" && target.call<bool>("matches", val(".arrow"))) {
-        Focus(id);
+        Focus(*id);
         const bool left = target.call<bool>("matches", val(".left"));
-        form_.Scrolled(id, left ? ScrollAction::LineLeft : ScrollAction::LineRight);
+        form_.Scrolled(*id, left ? ScrollAction::LineLeft : ScrollAction::LineRight);
     }
 }
 

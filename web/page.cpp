@@ -7,7 +7,6 @@
 #include "rules.h"
 
 namespace lpf::web {
-namespace {
 
 // The window as a desktop draws it: a caption bar with the title and a close
 // box above the client area; and a live region that speaks what appears.
@@ -16,13 +15,6 @@ constexpr char kFrame[] =
     R"(<button class="close-box" tabindex="-1" aria-label="Close"></button></div>)"
     R"(<div id="Form1" class="client"></div></div>)"
     R"(<div class="announcer" role="status"></div>)";
-
-// A text box holds its text as its value, a label as its words.
-const char* TextProperty(ControlId id) {
-    return Row(id).kind == Kind::TextBox ? "value" : "textContent";
-}
-
-}  // namespace
 
 Page::Page() : decimalSeparator_(LanguageSeparator()) {
     BuildFrame();
@@ -75,11 +67,11 @@ void Page::DoAnnounce(ControlId, const std::string& words) {
 }
 
 void Page::DoSetText(ControlId id, const std::string& text) {
-    Input(id).set(TextProperty(id), text);
+    Input(id).set(TextProperty(Row(id).kind), text);
 }
 
 std::string Page::DoText(ControlId id) const {
-    return Input(id)[TextProperty(id)].as<std::string>();
+    return Input(id)[TextProperty(Row(id).kind)].as<std::string>();
 }
 
 void Page::DoSetForeColour(ControlId id, Colour) {

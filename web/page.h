@@ -55,11 +55,13 @@ class Page : public View {
     void FitScreen();
     // Every control's colours and the pictures in the user's scheme (scheme.cpp).
     void FollowScheme();
-    // A handle on the same element each call.
-    val Box(ControlId id) const { return controls_[Index(id)].box; }
+    // References, not copies: each copy of a handle is a call into the
+    // browser.
+    val& Box(ControlId id) { return controls_[Index(id)].box; }
     // The element that takes the focus and holds the value: the box itself,
     // or the input inside an option button or the scroll bar.
-    val Input(ControlId id) const { return controls_[Index(id)].input; }
+    val& Input(ControlId id) { return controls_[Index(id)].input; }
+    const val& Input(ControlId id) const { return controls_[Index(id)].input; }
 
     // Every event the page needs, to Handle (events.cpp).
     void Listen();
