@@ -114,4 +114,10 @@ const ControlRow& Row(ControlId id) {
     return kControls[Index(id)];
 }
 
+std::optional<ControlId> ControlNamed(std::string_view name) {
+    for (const ControlRow& row : kControls)
+        if (name == row.name) return row.id;
+    return std::nullopt;
+}
+
 }  // namespace lpf

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <optional>
 #include <span>
+#include <string_view>
 
 #include "design_state.h"
 
@@ -142,6 +143,8 @@ struct ControlRow {
 
 std::span<const ControlRow> ControlTable();
 const ControlRow& Row(ControlId id);
+// The control of that name, as a window knows its controls by name.
+std::optional<ControlId> ControlNamed(std::string_view name);
 
 // The window itself: its title, the client area's place on the screen and
 // its size in twips, its back colour and the window font.

@@ -48,6 +48,10 @@ bool TakesFocus(Kind kind) {
            kind == Kind::OptionButton;
 }
 
+bool TakesInput(Kind kind) {
+    return kind != Kind::PictureBox;
+}
+
 bool LiesBeneath(Kind kind) {
     return kind == Kind::Label || kind == Kind::Image;
 }
@@ -166,6 +170,14 @@ StandInFont StandIn(const DesignFont& font) {
 
 bool AnnouncesItself(ControlId id) {
     return Row(id).presence == Presence::Announced;
+}
+
+AccessibleRole RoleOf(ControlId id) {
+    const ControlRow& row = Row(id);
+    if (row.presence == Presence::Decoration) return AccessibleRole::None;
+    if (AnnouncesItself(id)) return AccessibleRole::Alert;
+    if (row.picture != Picture::None) return AccessibleRole::Image;
+    return AccessibleRole::OfItsKind;
 }
 
 char DecimalSeparatorOf(std::string_view localeSeparator) {

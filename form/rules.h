@@ -16,6 +16,10 @@ namespace lpf {
 // Push buttons, text boxes, the scroll bar and option buttons.
 bool TakesFocus(Kind kind);
 
+// Every control but the picture box takes the mouse and the keyboard: the
+// help sheet lies over the window and answers neither.
+bool TakesInput(Kind kind);
+
 // Labels and pictures are painted on the window's own surface in the design,
 // so they lie beneath every other control whatever their place in the table.
 bool LiesBeneath(Kind kind);
@@ -74,6 +78,13 @@ std::optional<std::size_t> NeighbourAmong(std::span<const OptionPlace> group, st
 
 // A control that speaks up to a screen reader each time it appears.
 bool AnnouncesItself(ControlId id);
+
+// What assistive technology is told a control is: decoration nothing at all,
+// a control that announces itself an alert (the help sheet too, though it is
+// a picture), a picture an image named and described by its words
+// (PictureName, PictureDescription), any other control what its kind is.
+enum class AccessibleRole { OfItsKind, Image, Alert, None };
+AccessibleRole RoleOf(ControlId id);
 
 // The results' decimal separator from the one the user's locale writes
 // (UTF-8, as the toolkit reports it): that one where it is a single plain

@@ -2,59 +2,128 @@
 
 #include <QAccessibleWidget>
 
-#include "picture_view.h"
 #include "rules.h"
-#include "text_box_accessible.h"
 #include "words.h"
 
 namespace lpf {
 namespace {
 
-// Decoration: no name, no role, never showing, so a screen reader passes it by.
-class Unpresented : public QAccessibleWidget {
+// A text box as Qt presents one to assistive technology, but with the whole
+// text as one run of (default) text attributes. Qt 6 reports a run for each
+// character that ends where it starts; Orca joins the runs and so reads
+// every box one character short: "0.25652883096825" for "0.256528830968259".
+class TextBoxAccessible : public QAccessibleWidget,
+                          public QAccessibleTextInterface,
+                          public QAccessibleEditableTextInterface {
   public:
-    explicit Unpresented(QWidget* w) : QAccessibleWidget(w, QAccessible::NoRole) {}
+    explicit TextBoxAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::EditableText) {}
+
     QAccessible::State state() const override {
-        QAccessible::State s;
-        s.invisible = true;
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = Box()->isReadOnly();
+        s.editable = !Box()->isReadOnly();
+        s.selectableText = true;
         return s;
     }
-    QString text(QAccessible::Text) const override { return {}; }
-    int childCount() const override { return 0; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-};
-
-// A label read out when it appears, its text as its name.
-class AnnouncedAccessible : public QAccessibleWidget {
-  public:
-    explicit AnnouncedAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Notification) {}
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
+        if (t == QAccessible::Value) return Box()->text();
         return QAccessibleWidget::text(t);
     }
+    void setText(QAccessible::Text t, const QString& text) override {
+        if (t == QAccessible::Value && !Box()->isReadOnly()) Box()->setText(text);
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        if (t == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    QString text(int start, int end) const override {
+        return end < 0 ? Box()->text().mid(start) : Box()->text().mid(start, end - start);
+    }
+    int characterCount() const override { return static_cast<int>(Box()->text().size()); }
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+    int cursorPosition() const override { return Box()->cursorPosition(); }
+    void setCursorPosition(int position) override { Box()->setCursorPosition(position); }
+    int selectionCount() const override { return Box()->hasSelectedText() ? 1 : 0; }
+    void selection(int index, int* start, int* end) const override {
+        *start = *end = 0;
+        if (index != 0 || !Box()->hasSelectedText()) return;
+        *start = Box()->selectionStart();
+        *end = Box()->selectionEnd();
+    }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int) override { Box()->deselect(); }
+    void setSelection(int, int start, int end) override { Box()->setSelection(start, end - start); }
+    void scrollToSubstring(int, int end) override { Box()->setCursorPosition(end); }
+    QRect characterRect(int offset) const override {
+        // Where the character stands while the text is scrolled to its start,
+        // which is how a box of this window shows its value.
+        const QFontMetrics metrics(Box()->font());
+        const QString text = Box()->text();
+        const QRect inner = Box()->contentsRect().marginsRemoved(Box()->textMargins());
+        const int x = inner.left() + 2 + metrics.horizontalAdvance(text.left(offset));
+        const int width = offset < text.size() ? metrics.horizontalAdvance(text.at(offset)) : 0;
+        const QRect local(x, inner.top() + (inner.height() - metrics.height()) / 2, width,
+                          metrics.height());
+        return QRect(Box()->mapToGlobal(local.topLeft()), local.size());
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        return Box()->cursorPositionAt(Box()->mapFromGlobal(point));
+    }
+
+    void deleteText(int start, int end) override { replaceText(start, end, {}); }
+    void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+    void replaceText(int start, int end, const QString& text) override {
+        if (Box()->isReadOnly()) return;
+        QString changed = Box()->text();
+        changed.replace(start, end - start, text);
+        Box()->setText(changed);
+    }
+
+  private:
+    QLineEdit* Box() const { return static_cast<QLineEdit*>(widget()); }
 };
 
-// A picture presented by the form's words for it: the schematics as
-// images, the help sheet as a notification that reads its text.
-class PictureAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+// A control the form presents as other than its kind. Decoration has no
+// name, no role and never shows, so a screen reader passes it by. An alert
+// is read out as it appears, by its name. A picture is named and described
+// by the form's words for it; the help sheet, an alert too, also reads its
+// text.
+class PresentedAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
   public:
-    explicit PictureAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Graphic) {}
+    PresentedAccessible(QWidget* w, ControlId id)
+        : QAccessibleWidget(w, RoleOf(id) == AccessibleRole::Alert   ? QAccessible::Notification
+                               : RoleOf(id) == AccessibleRole::Image ? QAccessible::Graphic
+                                                                     : QAccessible::NoRole),
+          id_(id) {}
 
-    QAccessible::Role role() const override {
-        return AnnouncesItself(Widget()->control()) ? QAccessible::Notification
-                                                    : QAccessible::Graphic;
-    }
     QAccessible::State state() const override {
+        QAccessible::State s;
+        if (Decoration()) {
+            s.invisible = true;
+            return s;
+        }
         // The help sheet takes no input, which is nothing a listener needs
         // to hear as "unavailable".
-        QAccessible::State s = QAccessibleWidget::state();
+        s = QAccessibleWidget::state();
         s.disabled = false;
         return s;
     }
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) return QString::fromUtf8(PictureName(Id()));
-        if (t == QAccessible::Description) return QString::fromStdString(PictureDescription(Id()));
+        const Picture picture = Row(id_).picture;
+        if (Decoration()) return {};
+        if (picture == Picture::None)  // an alert, by its caption
+            return t == QAccessible::Name ? widget()->property("text").toString()
+                                          : QAccessibleWidget::text(t);
+        if (t == QAccessible::Name) return QString::fromUtf8(PictureName(picture));
+        if (t == QAccessible::Description)
+            return QString::fromStdString(PictureDescription(picture));
         return {};
     }
     void* interface_cast(QAccessible::InterfaceType t) override {
@@ -83,26 +152,23 @@ class PictureAccessible : public QAccessibleWidget, public QAccessibleTextInterf
     }
 
   private:
-    // Asked when needed: the interface is made while the control is built.
-    PictureView* Widget() const { return static_cast<PictureView*>(widget()); }
-    Picture Id() const { return Widget()->id(); }
-    bool IsSheet() const { return Id() == Picture::HelpSheet; }
+    bool Decoration() const { return RoleOf(id_) == AccessibleRole::None; }
+    bool IsSheet() const { return Row(id_).picture == Picture::HelpSheet; }
     QString Sheet() const {
         return IsSheet() ? QString::fromStdString(HelpSheetText()) : QString();
     }
+
+    ControlId id_;
 };
 
+// Qt asks for each class a widget is, the class it was built as first, and
+// takes the first interface it is given.
 QAccessibleInterface* Factory(const QString& className, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
-    if (!widget) return nullptr;
-    if (className == QLatin1String(DecorationLabel::staticMetaObject.className()) ||
-        className == QLatin1String(MaskBox::staticMetaObject.className()))
-        return new Unpresented(widget);
-    if (className == QLatin1String(AnnouncedLabel::staticMetaObject.className()))
-        return new AnnouncedAccessible(widget);
-    if (className == QLatin1String(PictureView::staticMetaObject.className()))
-        return new PictureAccessible(widget);
+    if (!widget || className != QLatin1String(object->metaObject()->className())) return nullptr;
     if (className == QLatin1String("QLineEdit")) return new TextBoxAccessible(widget);
+    const auto id = ControlNamed(widget->objectName().toStdString());
+    if (id && RoleOf(*id) != AccessibleRole::OfItsKind) return new PresentedAccessible(widget, *id);
     return nullptr;
 }
 

@@ -1,8 +1,6 @@
 #include "controls.h"
 
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <utility>
@@ -38,6 +36,8 @@ Widget* Dressed(Widget* w, const ControlRow& c) {
     w->setGeometry(Px(c.left), Px(c.top), Px(c.width), Px(c.height));
     if (c.font.face) w->setFont(MappedFont(c.font));
     w->setVisible(c.shown);
+    w->setFocusPolicy(TakesFocus(c.kind) ? Qt::StrongFocus : Qt::NoFocus);
+    w->setEnabled(TakesInput(c.kind));
 
     QPalette palette = w->palette();
     const QColor back = Resolve(BackColour(c));
@@ -76,7 +76,6 @@ QWidget* MakeMaskBox(const ControlRow& c, QWidget* in) {
     auto* mask = Dressed(new MaskBox(Caption(c), in), c);
     mask->setFrame(false);
     mask->setReadOnly(true);
-    mask->setFocusPolicy(Qt::NoFocus);
     return mask;
 }
 
@@ -87,7 +86,6 @@ QWidget* MakeScrollBar(const ControlRow& c, QWidget* in) {
     bar->setSingleStep(kHScroll1.smallStep);
     bar->setPageStep(kHScroll1.largeStep);
     bar->setTracking(false);  // report the value once it has settled, not mid-drag
-    bar->setFocusPolicy(Qt::StrongFocus);
     return bar;
 }
 
@@ -109,20 +107,16 @@ QWidget* MakeOptionButton(const ControlRow& c, QWidget* in) {
 
 QWidget* MakeLabel(const ControlRow& c, QWidget* in) {
     QLabel* label =
-        Dressed(AnnouncesItself(c.id)                ? new AnnouncedLabel(Caption(c), in)
-                : c.presence == Presence::Decoration ? new DecorationLabel(Caption(c), in)
-                                                     : new QLabel(Caption(c), in),
+        Dressed(RoleOf(c.id) == AccessibleRole::OfItsKind ? new QLabel(Caption(c), in)
+                                                          : new PresentedLabel(Caption(c), in),
                 c);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
-// The help sheet takes no mouse or keyboard input.
 QWidget* MakePicture(const ControlRow& c, QWidget* in) {
-    QWidget* picture = Dressed(new PictureView(c.id, in), c);
-    picture->setEnabled(c.kind != Kind::PictureBox);
-    return picture;
+    return Dressed(new PictureView(c.picture, in), c);
 }
 
 }  // namespace

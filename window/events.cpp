@@ -23,7 +23,7 @@ void Form1::ReportUserActions() {
         if (c.kind == Kind::OptionButton) {
             connect(static_cast<QRadioButton*>(w), &QRadioButton::toggled, this,
                     [this, id](bool on) {
-                        if (on && !changingByProgram_) form_.OptionSelected(id);
+                        if (on) form_.OptionSelected(id);
                     });
             w->installEventFilter(this);
         }
@@ -35,18 +35,19 @@ void Form1::ReportUserActions() {
                     });
             // Set from outside the window's own events (a screen reader
             // setting the value): it has settled there.
-            connect(bar, &QScrollBar::valueChanged, this, [this, id] {
-                if (!changingByProgram_) form_.ScrollSettled(id);
-            });
+            connect(bar, &QScrollBar::valueChanged, this, [this, id] { form_.ScrollSettled(id); });
         }
     }
 }
 
-std::optional<ControlId> Form1::IdOf(const QWidget* widget) const {
-    for (const lpf::ControlRow& c : lpf::ControlTable())
-        if (Widget(c.id) == widget) return c.id;
-    return std::nullopt;
+namespace {
+
+// The control a widget is, by the name it was built with.
+std::optional<ControlId> IdOf(const QObject* widget) {
+    return widget ? lpf::ControlNamed(widget->objectName().toStdString()) : std::nullopt;
 }
+
+}  // namespace
 
 bool Form1::focusNextPrevChild(bool next) {
     form_.TabPressed(IdOf(focusWidget()), !next);
@@ -62,7 +63,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         {Qt::Key_Up, lpf::Arrow::Up},
         {Qt::Key_Down, lpf::Arrow::Down},
     };
-    const auto id = IdOf(static_cast<QWidget*>(watched));
+    const auto id = IdOf(watched);
     if (!id || key->modifiers() != Qt::NoModifier) return false;
     for (const auto& [qtKey, arrow] : kArrows)
         if (key->key() == qtKey) return form_.ArrowPressed(*id, arrow);

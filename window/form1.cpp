@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QRadioButton>
-#include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 #include "accessibility.h"
 #include "controls.h"
@@ -38,38 +38,31 @@ Form1::Form1(QWidget* parent) : QWidget(parent, kWindowFlags) {
     setGeometry(client);
 
     lpf::InstallAccessibility();
-    BuildControls();
-    ReportUserActions();
-    form_.Open();
-}
-
-void Form1::BuildControls() {
     for (const lpf::ControlRow& c : lpf::ControlTable())
         widgets_[lpf::Index(c.id)] = lpf::MakeControl(c, c.container ? Widget(*c.container) : this);
     // Raised from the bottom of the stacking order up, so each control ends
     // above the ones beneath it.
     const auto stacking = lpf::StackingOrder();
     for (auto id = stacking.rbegin(); id != stacking.rend(); ++id) Widget(*id)->raise();
+    ReportUserActions();
+    form_.Open();
 }
 
-// What the form's handlers change and read.
+// What the form's handlers change and read. Qt signals a change made by the
+// program as it does one made by the user; the form wants only the user's,
+// so the program's own changes are made with the control's signals blocked.
 
 void Form1::DoSetVisible(ControlId id, bool visible) {
     Widget(id)->setVisible(visible);
 }
 
+// Text boxes and labels both hold their text as the property "text".
 void Form1::DoSetText(ControlId id, const std::string& text) {
-    const QString t = QString::fromStdString(text);
-    QWidget* w = Widget(id);
-    if (auto* box = qobject_cast<QLineEdit*>(w)) box->setText(t);
-    if (auto* label = qobject_cast<QLabel*>(w)) label->setText(t);
+    Widget(id)->setProperty("text", QString::fromStdString(text));
 }
 
 std::string Form1::DoText(ControlId id) const {
-    QWidget* w = Widget(id);
-    if (auto* box = qobject_cast<QLineEdit*>(w)) return box->text().toStdString();
-    if (auto* label = qobject_cast<QLabel*>(w)) return label->text().toStdString();
-    return {};
+    return Widget(id)->property("text").toString().toStdString();
 }
 
 void Form1::DoSetForeColour(ControlId id, lpf::Colour colour) {
@@ -92,7 +85,7 @@ bool Form1::DoSelected(ControlId option) const {
 }
 
 void Form1::DoSelect(ControlId option) {
-    const QScopedValueRollback quiet(changingByProgram_, true);
+    const QSignalBlocker quiet(Widget(option));
     static_cast<QRadioButton*>(Widget(option))->setChecked(true);
 }
 
@@ -101,12 +94,12 @@ int Form1::DoScrollValue(ControlId bar) const {
 }
 
 void Form1::DoSetScrollMinimum(ControlId bar, int minimum) {
-    const QScopedValueRollback quiet(changingByProgram_, true);
+    const QSignalBlocker quiet(Widget(bar));
     static_cast<QScrollBar*>(Widget(bar))->setMinimum(minimum);
 }
 
 void Form1::DoSetScrollValue(ControlId bar, int value) {
-    const QScopedValueRollback quiet(changingByProgram_, true);
+    const QSignalBlocker quiet(Widget(bar));
     static_cast<QScrollBar*>(Widget(bar))->setValue(value);
 }
 

@@ -7,7 +7,6 @@
 
 #include <QWidget>
 #include <array>
-#include <optional>
 
 #include "control_table.h"
 #include "form.h"
@@ -37,9 +36,7 @@ class Form1 : public QWidget, public lpf::View {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void BuildControls();
     void ReportUserActions();
-    std::optional<lpf::ControlId> IdOf(const QWidget* widget) const;
 
     // lpf::View
     void DoSetVisible(lpf::ControlId id, bool visible) override;
@@ -63,8 +60,5 @@ class Form1 : public QWidget, public lpf::View {
     void DoQuit() override;
 
     std::array<QWidget*, lpf::kControlCount> widgets_{};
-    // Qt signals a change made by the program as it does one made by the
-    // user; the form wants only the user's, so the program's are not passed on.
-    bool changingByProgram_ = false;
     lpf::Form form_{*this};
 };

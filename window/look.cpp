@@ -4,6 +4,7 @@
 #include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
+#include <utility>
 
 #include "control_table.h"
 #include "rules.h"
@@ -42,32 +43,21 @@ QFont MappedFont(const DesignFont& design) {
 }
 
 QColor Resolve(const Colour& colour) {
-    switch (colour.source) {
-        case Colour::Source::KindDefault:
-            return {};
-        case Colour::Source::Rgb:
-            return QColor::fromRgb(colour.Red(), colour.Green(), colour.Blue());
-        case Colour::Source::System:
-            break;
-    }
+    if (colour.source == Colour::Source::KindDefault) return {};
+    if (colour.source == Colour::Source::Rgb)
+        return QColor::fromRgb(colour.Red(), colour.Green(), colour.Blue());
     // The desktop scheme's colours, as the palette names them.
-    const QPalette p = StandardPalette();
-    switch (colour.system) {
-        case SystemColour::ScrollBar:
-            return p.color(QPalette::Window);
-        case SystemColour::Window:
-            return p.color(QPalette::Base);
-        case SystemColour::WindowText:
-            return p.color(QPalette::Text);
-        case SystemColour::ActiveCaptionText:
-            return p.color(QPalette::HighlightedText);
-        case SystemColour::Highlight:
-            return p.color(QPalette::Highlight);
-        case SystemColour::ButtonFace:
-            return p.color(QPalette::Button);
-        case SystemColour::ButtonText:
-            return p.color(QPalette::ButtonText);
-    }
+    static constexpr std::pair<SystemColour, QPalette::ColorRole> kRoles[] = {
+        {SystemColour::ScrollBar, QPalette::Window},
+        {SystemColour::Window, QPalette::Base},
+        {SystemColour::WindowText, QPalette::Text},
+        {SystemColour::ActiveCaptionText, QPalette::HighlightedText},
+        {SystemColour::Highlight, QPalette::Highlight},
+        {SystemColour::ButtonFace, QPalette::Button},
+        {SystemColour::ButtonText, QPalette::ButtonText},
+    };
+    for (const auto& [system, role] : kRoles)
+        if (colour.system == system) return StandardPalette().color(role);
     return {};
 }
 

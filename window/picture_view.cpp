@@ -49,14 +49,9 @@ QImage ReadPicture(const QString& resource) {
     return picture;
 }
 
-PictureView::PictureView(ControlId control, QWidget* parent) : QWidget(parent), control_(control) {
-    setPicture(ReadPicture(QStringLiteral(":/art/") + QString::fromLatin1(PictureFile(id()))));
-}
-
-void PictureView::setPicture(const QImage& picture) {
-    picture_ = picture;
-    update();
-}
+PictureView::PictureView(Picture picture, QWidget* parent)
+    : QWidget(parent),
+      picture_(ReadPicture(QStringLiteral(":/art/") + QString::fromLatin1(PictureFile(picture)))) {}
 
 void PictureView::paintEvent(QPaintEvent*) {
     if (picture_.isNull()) return;

@@ -17,18 +17,14 @@ QImage ReadPicture(const QString& resource);
 class PictureView : public QWidget {
     Q_OBJECT
   public:
-    // Shows the control's picture, compiled in from art/.
-    PictureView(ControlId control, QWidget* parent);
-    void setPicture(const QImage& picture);
+    // Shows the picture compiled in from art/.
+    PictureView(Picture picture, QWidget* parent);
     const QImage& picture() const { return picture_; }
-    Picture id() const { return Row(control_).picture; }
-    ControlId control() const { return control_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    ControlId control_;
     QImage picture_;
 };
 

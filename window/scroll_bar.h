@@ -7,7 +7,6 @@
 
 #include <QKeyEvent>
 #include <QScrollBar>
-#include <optional>
 #include <utility>
 
 #include "scroll_model.h"
@@ -23,7 +22,8 @@ class HorizontalScrollBar : public QScrollBar {
         connect(this, &QAbstractSlider::actionTriggered, this, [this](int action) {
             const int thumb = sliderPosition();
             setSliderPosition(value());
-            if (const auto acted = ActionOf(action)) emit Acted(*acted, thumb);
+            for (const auto& [qtAction, acted] : kActions)
+                if (action == qtAction) emit Acted(acted, thumb);
         });
     }
 
@@ -44,20 +44,15 @@ class HorizontalScrollBar : public QScrollBar {
   private:
     // A drag's end, the wheel and a click that jumps all leave the thumb
     // where the user put it: that is where it is released.
-    static std::optional<ScrollAction> ActionOf(int action) {
-        static constexpr std::pair<int, ScrollAction> kActions[] = {
-            {SliderSingleStepSub, ScrollAction::LineLeft},
-            {SliderSingleStepAdd, ScrollAction::LineRight},
-            {SliderPageStepSub, ScrollAction::PageLeft},
-            {SliderPageStepAdd, ScrollAction::PageRight},
-            {SliderToMinimum, ScrollAction::ToStart},
-            {SliderToMaximum, ScrollAction::ToEnd},
-            {SliderMove, ScrollAction::ThumbAt},
-        };
-        for (const auto& [qtAction, acted] : kActions)
-            if (action == qtAction) return acted;
-        return std::nullopt;
-    }
+    static constexpr std::pair<int, ScrollAction> kActions[] = {
+        {SliderSingleStepSub, ScrollAction::LineLeft},
+        {SliderSingleStepAdd, ScrollAction::LineRight},
+        {SliderPageStepSub, ScrollAction::PageLeft},
+        {SliderPageStepAdd, ScrollAction::PageRight},
+        {SliderToMinimum, ScrollAction::ToStart},
+        {SliderToMaximum, ScrollAction::ToEnd},
+        {SliderMove, ScrollAction::ThumbAt},
+    };
 };
 
 }  // namespace lpf

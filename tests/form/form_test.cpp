@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -618,11 +619,47 @@ TEST(FormRules, OptionsAreInLineWhereTheyOverlapByMoreThanAPixel) {
     }
 }
 
+// A window that knows its controls by name finds each by its own name only:
+// the window itself is no control, and names are matched exactly.
+TEST(FormRules, EachControlIsFoundByItsName) {
+    const std::pair<const char*, std::optional<ControlId>> kNames[] = {
+        {"Command6", Command6},   {"Option1", Option1},    {"Option10", Option10},
+        {"Label2", Label2},       {"Form1", std::nullopt}, {"option1", std::nullopt},
+        {"Option", std::nullopt}, {"", std::nullopt},
+    };
+    for (const auto& [name, id] : kNames) EXPECT_EQ(lpf::ControlNamed(name), id) << name;
+    for (const lpf::ControlRow& row : lpf::ControlTable())
+        EXPECT_EQ(lpf::ControlNamed(row.name), row.id) << row.name;
+}
+
+TEST(FormRules, OnlyTheHelpSheetTakesNoInput) {
+    std::vector<ControlId> inert;
+    for (const lpf::ControlRow& row : lpf::ControlTable())
+        if (!lpf::TakesInput(row.kind)) inert.push_back(row.id);
+    EXPECT_EQ(inert, (std::vector<ControlId>{Picture1}));
+}
+
 TEST(FormRules, TheRefreshPromptAndTheHelpSheetAnnounceThemselves) {
     std::vector<ControlId> announced;
     for (const lpf::ControlRow& row : lpf::ControlTable())
         if (lpf::AnnouncesItself(row.id)) announced.push_back(row.id);
     EXPECT_EQ(announced, (std::vector<ControlId>{Picture1, Label20}));
+}
+
+// A screen reader passes the edge bars, the panel and the masks by, hears the
+// prompt and the help sheet as alerts and the schematics as images; every
+// other control is what its kind makes it.
+TEST(FormRules, EachControlIsPresentedAsWhatItIsToAListener) {
+    using enum lpf::AccessibleRole;
+    const std::map<ControlId, lpf::AccessibleRole> kNotOfTheirKind = {
+        {Label2, None}, {Label7, None},   {Label8, None},    {Label9, None},  {Text6, None},
+        {Text7, None},  {Label20, Alert}, {Picture1, Alert}, {Image1, Image}, {Image2, Image},
+    };
+    for (const lpf::ControlRow& row : lpf::ControlTable()) {
+        const auto named = kNotOfTheirKind.find(row.id);
+        EXPECT_EQ(lpf::RoleOf(row.id), named == kNotOfTheirKind.end() ? OfItsKind : named->second)
+            << row.name;
+    }
 }
 
 // Off, every colour is the design's; on, no colour fixed by value is left,
