@@ -112,7 +112,7 @@ Elements MakeControl(const ControlRow& c) {
     style.set("height", CssPixels(c.height));
     style.set("font", CssFont(c.font));
     box.set("hidden", !c.shown);
-    if (c.presence == Presence::Decoration)
+    if (RoleOf(c.id) == AccessibleRole::None)
         box.call<void>("setAttribute", val("aria-hidden"), val("true"));
     return made;
 }
