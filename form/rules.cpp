@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <tuple>
 
 #include "high_contrast.h"
 
@@ -68,6 +69,18 @@ std::span<const ControlId> TabOrder() {
     static const auto order =
         IdsWhere([](const ControlRow& row) { return TakesFocus(row.kind); },
                  [](ControlId a, ControlId b) { return Row(a).tab < Row(b).tab; });
+    return {order.first.data(), order.second};
+}
+
+std::span<const ControlId> ReadingOrder() {
+    static const auto order =
+        IdsWhere([](const ControlRow& row) { return row.container.has_value(); },
+                 [](ControlId a, ControlId b) {
+                     const auto place = [](const ControlRow& r) {
+                         return std::tuple(Index(*r.container), r.top, r.left);
+                     };
+                     return place(Row(a)) < place(Row(b));
+                 });
     return {order.first.data(), order.second};
 }
 

@@ -32,6 +32,12 @@ std::span<const ControlId> StackingOrder();
 // The controls that take the focus, in the order of the Tab walk.
 std::span<const ControlId> TabOrder();
 
+// The controls inside frames, frame by frame, each frame's in the order the
+// eye reads them: row by row, left to right. A screen reader's cursor walks
+// them in the order the window holds them, which the table's order, made
+// for the stacking, does not give.
+std::span<const ControlId> ReadingOrder();
+
 // A row's colours with its kind's usual colour filled in where the design
 // leaves it to the kind: captions (labels, frames, option buttons) write in
 // the button-text colour, and a mask is its picture's ground. What is

@@ -14,6 +14,23 @@ std::array<bool, kControlCount> View::ShownAtStart() {
     return shown;
 }
 
+std::array<Colour, kControlCount> View::ForeAtStart() {
+    std::array<Colour, kControlCount> fore{};
+    for (const ControlRow& row : ControlTable()) fore[Index(row.id)] = ForeColour(row);
+    return fore;
+}
+
+void View::SetForeColour(ControlId id, Colour colour) {
+    if (!Allows("SetForeColour", id, {Kind::Label})) return;
+    fore_[Index(id)] = colour;
+    DoSetForeColour(id, colour);
+}
+
+Colour View::ColourShown(ControlId id, Layer layer) const {
+    const Colour designed = layer == Layer::Fore ? fore_[Index(id)] : BackColour(Row(id));
+    return InScheme(id, layer, designed, scheme_);
+}
+
 void View::SetVisible(ControlId id, bool visible) {
     if (!Allows("SetVisible", id, kAnyKind)) return;
     const bool appears = visible && !shown_[Index(id)];

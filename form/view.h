@@ -18,6 +18,7 @@
 #include <string_view>
 
 #include "control_table.h"
+#include "high_contrast.h"
 
 namespace lpf {
 
@@ -47,9 +48,15 @@ class View {
     }
 
     // Labels: the colour the text is written in from now on.
-    void SetForeColour(ControlId id, Colour colour) {
-        if (Allows("SetForeColour", id, {Kind::Label})) DoSetForeColour(id, colour);
-    }
+    void SetForeColour(ControlId id, Colour colour);
+
+    // The colour a control shows on `layer` now, in the user's scheme as the
+    // window last set it: its designed colour with its kind's usual one
+    // filled in, or the one a handler gave its text, through the
+    // high-contrast rule. The window keeps no colour of its own to follow a
+    // change of scheme with.
+    Colour ColourShown(ControlId id, Layer layer) const;
+    void SetScheme(Scheme scheme) { scheme_ = scheme; }
 
     // Any control, or the whole window: draw it again now. A window that is
     // always up to date has nothing new to draw, and then this shows no
@@ -117,9 +124,12 @@ class View {
   private:
     static constexpr std::initializer_list<Kind> kAnyKind{};  // empty: every kind
     static std::array<bool, kControlCount> ShownAtStart();
+    static std::array<Colour, kControlCount> ForeAtStart();
     bool Allows(const char* call, ControlId id, std::initializer_list<Kind> kinds) const;
 
     std::array<bool, kControlCount> shown_ = ShownAtStart();
+    std::array<Colour, kControlCount> fore_ = ForeAtStart();
+    Scheme scheme_ = Scheme::Design;
 
     virtual void DoSetVisible(ControlId id, bool visible) = 0;
     virtual void DoSetText(ControlId id, const std::string& text) = 0;
@@ -132,7 +142,8 @@ class View {
     virtual int DoScrollValue(ControlId bar) const = 0;
     virtual void DoSetScrollMinimum(ControlId bar, int minimum) = 0;
     virtual void DoSetScrollValue(ControlId bar, int value) = 0;
-    virtual void DoSetScrollStep(ControlId bar, int smallStep) = 0;
+    // A bar that the form moves step by step, not the toolkit, needs no step.
+    virtual void DoSetScrollStep(ControlId, int) {}
     // The window's own way of moving the focus, told how it came (a toolkit
     // may draw keyboard focus differently).
     virtual void DoFocus(ControlId id, FocusMove move) = 0;

@@ -21,14 +21,16 @@ EM_JS(bool, BrowserLanguageIsValid, (), {
 
 namespace lpf::web {
 
-emscripten::val BrowserLocale() {
-    return BrowserLanguageIsValid() ? val::global("navigator")["language"] : val::undefined();
-}
-
-void Page::FollowScreen() {
-    val::global("window").call<void>("addEventListener", val("resize"),
-                                     val::module_property("onEvent"));
-    FitScreen();
+// A language tag Intl refuses reads as the browser's default format.
+std::string LanguageSeparator() {
+    const val language =
+        BrowserLanguageIsValid() ? val::global("navigator")["language"] : val::undefined();
+    const val parts =
+        val::global("Intl")["NumberFormat"].new_(language).call<val>("formatToParts", 1.5);
+    for (int i = 0; i < parts["length"].as<int>(); ++i)
+        if (parts[i]["type"].as<std::string>() == "decimal")
+            return parts[i]["value"].as<std::string>();
+    return {};
 }
 
 // A screen too small for the window at its place, a phone's above all, gets

@@ -1,12 +1,11 @@
 #pragma once
 // What the page takes from the browser it runs in.
 
-#include <emscripten/val.h>
+#include <string>
 
 namespace lpf::web {
 
-// The browser's language as Intl takes it, or undefined (which Intl reads as
-// the browser's default) where the browser reports no tag Intl accepts.
-emscripten::val BrowserLocale();
+// The decimal separator the browser's language writes in 1.5.
+std::string LanguageSeparator();
 
 }  // namespace lpf::web

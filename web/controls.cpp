@@ -1,6 +1,8 @@
 #include "controls.h"
 
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "look.h"
 #include "rules.h"
@@ -9,135 +11,108 @@
 namespace lpf::web {
 namespace {
 
-val Element(const char* tag, const char* className = nullptr) {
-    val element = val::global("document").call<val>("createElement", val(tag));
-    if (className) element.set("className", className);
-    return element;
+// An option's input is the first thing in its label, and its words follow.
+void NameOption(const ControlRow& c, Elements& made) {
+    made.input = made.box["firstElementChild"];
+    made.input.set("name", Row(*c.container).name);  // the frame's options are one group
+    made.input.set("checked", c.checked);
+    made.box.call<void>("append", val(c.text));
 }
 
-std::string PxText(int twips) {
-    return std::to_string(Px(twips)) + "px";
+// The range input lies between the arrows.
+void SetRange(const ControlRow&, Elements& made) {
+    made.input = made.box["children"][1];
+    made.input.set("min", kHScroll1.minimum);
+    made.input.set("max", kHScroll1.maximum);
+    made.input.set("value", kHScroll1.value);
 }
 
-Elements MakePushButton(const ControlRow& c) {
-    val button = Element("button", "control");
-    button.set("type", "button");
-    button.set("textContent", c.text);
-    return {button, button};
+void CaptionFrame(const ControlRow& c, Elements& made) {
+    made.box["firstElementChild"].set("textContent", c.text);
 }
 
-Elements MakeTextBox(const ControlRow& c) {
-    val box = Element("input", "control");
-    box.set("type", "text");
-    box.set("value", c.text);
-    box.set("spellcheck", false);
-    box.set("autocomplete", "off");
-    return {box, box};
-}
-
-// Holds the same text as a label; looks like a box.
-Elements MakeMaskBox(const ControlRow& c) {
-    val mask = Element("div", "control mask");
-    mask.set("textContent", c.text);
-    return {mask, mask};
-}
-
-// Its two arrow buttons around a range input.
-Elements MakeScrollBar(const ControlRow&) {
-    val bar = Element("div", "control scrollbar");
-    val input = Element("input");
-    input.set("type", "range");
-    input.set("min", kHScroll1.minimum);
-    input.set("max", kHScroll1.maximum);
-    input.set("step", 1);  // the form moves it by its steps, not on a grid
-    input.set("value", kHScroll1.value);
-    for (int part : {-1, 1}) {
-        val arrow = Element("button", part < 0 ? "arrow left" : "arrow right");
-        arrow.set("tabIndex", -1);
-        arrow.call<void>("setAttribute", val("aria-hidden"), val("true"));
-        arrow.call<void>("setAttribute", val("data-part"), val(std::to_string(part)));
-        bar.call<void>(part < 0 ? "prepend" : "append", arrow);
-        if (part < 0) bar.call<void>("append", input);
-    }
-    return {bar, input};
-}
-
-Elements MakeFrame(const ControlRow& c) {
-    val frame = Element("fieldset", "control");
-    val legend = Element("legend");
-    legend.set("textContent", c.text);
-    frame.call<void>("append", legend);
-    return {frame, frame};
-}
-
-// A label around its radio input.
-Elements MakeOptionButton(const ControlRow& c) {
-    val option = Element("label", "control option");
-    val input = Element("input");
-    input.set("type", "radio");
-    input.set("name", Row(*c.container).name);
-    input.set("checked", c.checked);
-    option.call<void>("append", input, val(c.text));
-    return {option, input};
-}
-
-Elements MakeLabel(const ControlRow& c) {
-    val label = Element("label", "control");
-    label.set("textContent", c.text);
-    return {label, label};
-}
-
-// A box holding the image, which keeps its natural size; drawn in the
-// user's scheme (scheme.cpp).
-Elements MakePicture(const ControlRow& c) {
-    val box = Element("div", "control picture");
-    val image = Element("img");
+void DescribePicture(const ControlRow& c, Elements& made) {
+    val image = made.box["firstElementChild"];
     image.set("alt", PictureName(c.picture));
     image.call<void>("setAttribute", val("aria-description"), val(PictureDescription(c.picture)));
-    box.call<void>("append", image);
-    return {box, box};
 }
 
-using Maker = Elements (*)(const ControlRow&);
+// Each kind's elements, the outermost its box; the property of the box that
+// holds the row's text, if it holds it; and what else its row decides. The
+// input inside an option or the scroll bar takes the focus and holds the
+// value; the box does elsewhere.
+struct KindElements {
+    Kind kind;
+    const char* html;
+    const char* textProperty;
+    void (*finish)(const ControlRow&, Elements&) = nullptr;
+};
+constexpr KindElements kKinds[] = {
+    {Kind::PushButton, R"(<button class="control" type="button"></button>)", "textContent"},
+    {Kind::TextBox, R"(<input class="control" type="text" spellcheck="false" autocomplete="off">)",
+     "value"},
+    // Holds the same text as a label; looks like a box.
+    {Kind::MaskBox, R"(<div class="control mask"></div>)", "textContent"},
+    // Its two arrow buttons around a range input, which the form moves by its
+    // steps, not on a grid.
+    {Kind::ScrollBar,
+     R"(<div class="control scrollbar">)"
+     R"(<button class="arrow left" tabindex="-1" aria-hidden="true"></button>)"
+     R"(<input type="range" step="1">)"
+     R"(<button class="arrow right" tabindex="-1" aria-hidden="true"></button>)"
+     R"(</div>)",
+     nullptr, SetRange},
+    {Kind::Frame, R"(<fieldset class="control"><legend></legend></fieldset>)", nullptr,
+     CaptionFrame},
+    // A label around its radio input.
+    {Kind::OptionButton, R"(<label class="control option"><input type="radio"></label>)", nullptr,
+     NameOption},
+    {Kind::Label, R"(<label class="control"></label>)", "textContent"},
+    // A box holding the image, which keeps its natural size; drawn in the
+    // user's scheme (scheme.cpp).
+    {Kind::Image, R"(<div class="control picture"><img></div>)", nullptr, DescribePicture},
+    {Kind::PictureBox, R"(<div class="control picture"><img></div>)", nullptr, DescribePicture},
+};
 
-Maker MakerOf(Kind kind) {
-    switch (kind) {
-        case Kind::PushButton:
-            return MakePushButton;
-        case Kind::TextBox:
-            return MakeTextBox;
-        case Kind::MaskBox:
-            return MakeMaskBox;
-        case Kind::ScrollBar:
-            return MakeScrollBar;
-        case Kind::Frame:
-            return MakeFrame;
-        case Kind::OptionButton:
-            return MakeOptionButton;
-        case Kind::Label:
-            return MakeLabel;
-        case Kind::Image:
-        case Kind::PictureBox:
-            break;
+const KindElements& ElementsOf(Kind kind) {
+    for (const KindElements& k : kKinds)
+        if (k.kind == kind) return k;
+    return kKinds[0];  // not reached: every kind has its row
+}
+
+// A fresh copy of a kind's elements, parsed once for all its controls.
+val Copy(const KindElements& kind) {
+    static std::vector<val> parsed(std::size(kKinds), val::undefined());
+    val& elements = parsed[&kind - kKinds];
+    if (elements.isUndefined()) {
+        const val range = val::global("document").call<val>("createRange");
+        elements = range.call<val>("createContextualFragment", val(kind.html))["firstElementChild"];
     }
-    return MakePicture;
+    return elements.call<val>("cloneNode", true);
 }
 
 }  // namespace
 
+const char* TextProperty(Kind kind) {
+    return ElementsOf(kind).textProperty;
+}
+
 Elements MakeControl(const ControlRow& c) {
-    Elements made = MakerOf(c.kind)(c);
-    val& box = made.box;
+    const KindElements& kind = ElementsOf(c.kind);
+    val box = Copy(kind);
+    Elements made{box, box};
+    if (kind.textProperty) box.set(kind.textProperty, c.text);
+    if (kind.finish) kind.finish(c, made);
     box.set("id", c.name);
     box.call<void>("setAttribute", val("data-control"), val(std::to_string(Index(c.id))));
     val style = box["style"];
-    style.set("left", PxText(c.left));
-    style.set("top", PxText(c.top));
-    style.set("width", PxText(c.width));
-    style.set("height", PxText(c.height));
+    style.set("left", CssPixels(c.left));
+    style.set("top", CssPixels(c.top));
+    style.set("width", CssPixels(c.width));
+    style.set("height", CssPixels(c.height));
     style.set("font", CssFont(c.font));
     box.set("hidden", !c.shown);
-    if (c.presence == Presence::Decoration)
+    if (RoleOf(c.id) == AccessibleRole::None)
         box.call<void>("setAttribute", val("aria-hidden"), val("true"));
     return made;
 }

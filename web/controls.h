@@ -19,4 +19,7 @@ struct Elements {
 
 Elements MakeControl(const ControlRow& row);
 
+// The property of a text box or a label that holds its text.
+const char* TextProperty(Kind kind);
+
 }  // namespace lpf::web

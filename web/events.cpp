@@ -1,6 +1,7 @@
-// What the user does in the page, as one listener on the window's frame
-// hears it: clicks, changes of an option or the scroll bar, and keys; and
-// the screen's changes of size, heard on the browser's window.
+// What the user does in the page, as one listener hears it: clicks, changes
+// of an option or the scroll bar, and keys on the window's frame; the
+// screen's changes of size on the browser's window; and the switches of the
+// user's colours.
 
 #include <emscripten/bind.h>
 
@@ -14,54 +15,52 @@
 namespace lpf::web {
 namespace {
 
-// The control an element belongs to: -1 for the close box.
-std::optional<int> ControlOf(const val& element) {
+// The control an element belongs to, if any.
+std::optional<ControlId> ControlOf(const val& element) {
     if (element.isNull() || element.isUndefined()) return std::nullopt;
-    val owner = element.call<val>("closest", val("[data-control]"));
+    const val owner = element.call<val>("closest", val("[data-control]"));
     if (owner.isNull()) return std::nullopt;
-    return std::stoi(owner.call<std::string>("getAttribute", val("data-control")));
+    const std::string index = owner.call<std::string>("getAttribute", val("data-control"));
+    return static_cast<ControlId>(std::stoi(index));
 }
 
 }  // namespace
 
+// Forced colours switch high contrast on and off; a light or dark
+// preference changes the forced palette the pictures are drawn in.
+void Page::Listen() {
+    const val onEvent = val::module_property("onEvent");
+    for (const char* type : {"click", "change", "keydown"})
+        window_["parentElement"].call<void>("addEventListener", val(type), onEvent);
+    val::global("window").call<void>("addEventListener", val("resize"), onEvent);
+    const val darkPreference =
+        val::global("window").call<val>("matchMedia", val("(prefers-color-scheme: dark)"));
+    for (val list : {forcedColours_, darkPreference})
+        list.call<void>("addEventListener", val("change"), onEvent);
+}
+
 void Page::Handle(const val& event) {
     const std::string type = event["type"].as<std::string>();
-    if (type == "resize") {
-        FitScreen();
-        return;
-    }
+    if (type == "resize") return FitScreen();
+    if (event["media"].isString()) return FollowScheme();  // a media query's change
     if (type == "keydown") {
         if (TakeKey(event)) event.call<void>("preventDefault");
         return;
     }
     const val target = event["target"];
-    const std::optional<int> control = ControlOf(target);
-    if (!control) return;
-    if (*control < 0) {
-        if (type == "click") Quit();
-        return;
-    }
-    const ControlId id = static_cast<ControlId>(*control);
-    switch (Row(id).kind) {
-        case Kind::PushButton:
-            if (type == "click") form_.Clicked(id);
-            break;
-        case Kind::OptionButton:
-            if (type == "change" && Selected(id)) form_.OptionSelected(id);
-            break;
-        case Kind::ScrollBar:
-            // The range input moves itself when dragged or clicked; its arrow
-            // buttons are the form's to carry out.
-            if (type == "change") form_.ScrollSettled(id);
-            if (type == "click" && target.call<bool>("hasAttribute", val("data-part"))) {
-                Focus(id);
-                const bool left =
-                    target.call<std::string>("getAttribute", val("data-part")) == "-1";
-                form_.Scrolled(id, left ? ScrollAction::LineLeft : ScrollAction::LineRight);
-            }
-            break;
-        default:
-            break;
+    if (type == "click" && target.call<bool>("matches", val(".close-box"))) return Quit();
+    const std::optional<ControlId> id = ControlOf(target);
+    if (!id) return;
+    const Kind kind = Row(*id).kind;
+    if (kind == Kind::PushButton && type == "click") form_.Clicked(*id);
+    if (kind == Kind::OptionButton && type == "change" && Selected(*id)) form_.OptionSelected(*id);
+    // The range input moves itself when dragged or clicked; its arrow
+    // buttons are the form's to carry out.
+    if (kind == Kind::ScrollBar && type == "change") form_.ScrollSettled(*id);
+    if (kind == Kind::ScrollBar && type == "click" && target.call<bool>("matches", val(".arrow"))) {
+        Focus(*id);
+        const bool left = target.call<bool>("matches", val(".left"));
+        form_.Scrolled(*id, left ? ScrollAction::LineLeft : ScrollAction::LineRight);
     }
 }
 
@@ -71,7 +70,7 @@ void Page::Handle(const val& event) {
 bool Page::TakeKey(const val& event) {
     struct KeyAction {
         const char* key;
-        Arrow arrow;
+        std::optional<Arrow> arrow;  // none: a key for the scroll bar alone
         ScrollAction action;
     };
     static constexpr KeyAction kKeys[] = {
@@ -79,40 +78,26 @@ bool Page::TakeKey(const val& event) {
         {"ArrowUp", Arrow::Up, ScrollAction::LineLeft},
         {"ArrowRight", Arrow::Right, ScrollAction::LineRight},
         {"ArrowDown", Arrow::Down, ScrollAction::LineRight},
-    };
-    static constexpr std::pair<const char*, ScrollAction> kBarKeys[] = {
-        {"PageUp", ScrollAction::PageLeft},
-        {"PageDown", ScrollAction::PageRight},
-        {"Home", ScrollAction::ToStart},
-        {"End", ScrollAction::ToEnd},
+        {"PageUp", std::nullopt, ScrollAction::PageLeft},
+        {"PageDown", std::nullopt, ScrollAction::PageRight},
+        {"Home", std::nullopt, ScrollAction::ToStart},
+        {"End", std::nullopt, ScrollAction::ToEnd},
     };
     const std::string key = event["key"].as<std::string>();
+    const std::optional<ControlId> focus = ControlOf(document_["activeElement"]);
     if (key == "Tab") {
-        form_.TabPressed(FocusedControl(), event["shiftKey"].as<bool>());
+        form_.TabPressed(focus, event["shiftKey"].as<bool>());
         return true;
     }
-    const std::optional<ControlId> focus = FocusedControl();
-    if (!focus) return false;
-    const bool onBar = Row(*focus).kind == Kind::ScrollBar;
     for (const KeyAction& k : kKeys) {
-        if (key != k.key) continue;
-        if (!onBar) return form_.ArrowPressed(*focus, k.arrow);
-        form_.Scrolled(*focus, k.action);
-        return true;
-    }
-    for (const auto& [name, action] : kBarKeys) {
-        if (onBar && key == name) {
-            form_.Scrolled(*focus, action);
+        if (!focus || key != k.key) continue;
+        if (Row(*focus).kind == Kind::ScrollBar) {
+            form_.Scrolled(*focus, k.action);
             return true;
         }
+        return k.arrow && form_.ArrowPressed(*focus, *k.arrow);
     }
     return false;
-}
-
-std::optional<ControlId> Page::FocusedControl() const {
-    const std::optional<int> control = ControlOf(document_["activeElement"]);
-    if (!control || *control < 0) return std::nullopt;
-    return static_cast<ControlId>(*control);
 }
 
 namespace {
@@ -123,17 +108,12 @@ void OnEvent(val event) {
     if (thePage) thePage->Handle(event);
 }
 
-void OnSchemeChange(val) {
-    if (thePage) thePage->SchemeChanged();
-}
-
 }  // namespace
 
 }  // namespace lpf::web
 
 EMSCRIPTEN_BINDINGS(lowpass) {
     emscripten::function("onEvent", &lpf::web::OnEvent);
-    emscripten::function("onSchemeChange", &lpf::web::OnSchemeChange);
 }
 
 int main() {

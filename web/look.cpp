@@ -3,6 +3,7 @@
 #include <emscripten/val.h>
 
 #include <cstdio>
+#include <utility>
 
 #include "rules.h"
 
@@ -10,48 +11,31 @@ namespace lpf::web {
 
 using emscripten::val;
 
-namespace {
-
 // The desktop scheme's colours as CSS system colours, which follow the
 // user's scheme (a dark or high-contrast one too). CSS keeps its old name for
 // the scroll bar only as another name for Canvas, the page's white; the
 // scroll bar's grey, which fills most of the window, is the button face's in
 // the usual schemes, so it is taken from there.
-const char* CssSystemColour(SystemColour colour) {
-    switch (colour) {
-        case SystemColour::ScrollBar:
-            return "ButtonFace";
-        case SystemColour::Window:
-            return "Canvas";
-        case SystemColour::WindowText:
-            return "CanvasText";
-        case SystemColour::ActiveCaptionText:
-            return "CaptionText";
-        case SystemColour::Highlight:
-            return "Highlight";
-        case SystemColour::ButtonFace:
-            return "ButtonFace";
-        case SystemColour::ButtonText:
-            return "ButtonText";
-    }
-    return "";
+constexpr std::pair<SystemColour, const char*> kCssSystemColours[] = {
+    {SystemColour::ScrollBar, "ButtonFace"},  {SystemColour::Window, "Canvas"},
+    {SystemColour::WindowText, "CanvasText"}, {SystemColour::ActiveCaptionText, "CaptionText"},
+    {SystemColour::Highlight, "Highlight"},   {SystemColour::ButtonFace, "ButtonFace"},
+    {SystemColour::ButtonText, "ButtonText"},
+};
+
+std::string CssPixels(int twips) {
+    return std::to_string(Px(twips)) + "px";
 }
 
-}  // namespace
-
 std::string CssColour(Colour colour) {
-    switch (colour.source) {
-        case Colour::Source::KindDefault:
-            return {};
-        case Colour::Source::Rgb: {
-            char text[8];
-            std::snprintf(text, sizeof text, "#%06x", colour.rgb & 0xFFFFFF);
-            return text;
-        }
-        case Colour::Source::System:
-            break;
+    if (colour.source == Colour::Source::Rgb) {
+        char text[8];
+        std::snprintf(text, sizeof text, "#%06x", colour.rgb & 0xFFFFFF);
+        return text;
     }
-    return CssSystemColour(colour.system);
+    for (const auto& [system, css] : kCssSystemColours)
+        if (colour.source == Colour::Source::System && colour.system == system) return css;
+    return {};  // the kind's usual colour
 }
 
 int ResolvedRgb(const std::string& colour) {

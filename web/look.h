@@ -1,11 +1,14 @@
 #pragma once
-// The design's colours and fonts as CSS.
+// The design's places, colours and fonts as CSS.
 
 #include <string>
 
 #include "control_table.h"
 
 namespace lpf::web {
+
+// A length in twips as CSS pixels, which are the design's pixels.
+std::string CssPixels(int twips);
 
 // A CSS colour; empty for the kind's usual colour, which the page's style
 // sheet gives.

@@ -1,107 +1,54 @@
 #include "page.h"
 
-#include <algorithm>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "browser.h"
-#include "controls.h"
 #include "look.h"
 #include "rules.h"
 
 namespace lpf::web {
-namespace {
 
-std::string PxText(int twips) {
-    return std::to_string(Px(twips)) + "px";
-}
-
-// The decimal separator the browser's language writes in 1.5; a language
-// tag Intl refuses reads as the browser's default format.
-std::string LanguageSeparator() {
-    const val parts =
-        val::global("Intl")["NumberFormat"].new_(BrowserLocale()).call<val>("formatToParts", 1.5);
-    for (int i = 0; i < parts["length"].as<int>(); ++i)
-        if (parts[i]["type"].as<std::string>() == "decimal")
-            return parts[i]["value"].as<std::string>();
-    return {};
-}
-
-}  // namespace
+// The window as a desktop draws it: a caption bar with the title and a close
+// box above the client area; and a live region that speaks what appears.
+constexpr char kFrame[] =
+    R"(<div class="frame"><div class="caption"><span></span>)"
+    R"(<button class="close-box" tabindex="-1" aria-label="Close"></button></div>)"
+    R"(<div id="Form1" class="client"></div></div>)"
+    R"(<div class="announcer" role="status"></div>)";
 
 Page::Page() : decimalSeparator_(LanguageSeparator()) {
     BuildFrame();
     BuildControls();
-    // Forced colours switch high contrast on and off; a light or dark
-    // preference changes the forced palette the pictures are drawn in.
-    for (const char* query : {"(forced-colors: active)", "(prefers-color-scheme: dark)"}) {
-        val list = val::global("window").call<val>("matchMedia", val(query));
-        list.call<void>("addEventListener", val("change"), val::module_property("onSchemeChange"));
-        if (forcedColours_.isNull()) forcedColours_ = list;
-    }
     FollowScheme();
-    FollowScreen();
+    FitScreen();
+    Listen();
     form_.Open();
 }
 
-// The window as a desktop draws it, at its place on the screen: a caption
-// bar with the title and a close box above the client area.
+// The window at its place on the screen.
 void Page::BuildFrame() {
     document_.set("title", kForm1.title);
-    val body = document_["body"];
-    val frame = document_.call<val>("createElement", val("div"));
-    frame.set("className", "frame");
-    frame["style"].call<void>("setProperty", val("--left"), val(PxText(kForm1.left)));
-    frame["style"].call<void>("setProperty", val("--top"), val(PxText(kForm1.top)));
-
-    val caption = document_.call<val>("createElement", val("div"));
-    caption.set("className", "caption");
-    val title = document_.call<val>("createElement", val("span"));
-    title.set("textContent", kForm1.title);
-    val close = document_.call<val>("createElement", val("button"));
-    close.set("className", "close-box");
-    close.set("tabIndex", -1);
-    close.call<void>("setAttribute", val("aria-label"), val("Close"));
-    close.call<void>("setAttribute", val("data-control"), val("-1"));
-    caption.call<void>("append", title, close);
-
-    window_ = document_.call<val>("createElement", val("div"));
-    window_.set("id", "Form1");
-    window_.set("className", "client");
-    window_["style"].set("width", PxText(kForm1.width));
-    window_["style"].set("height", PxText(kForm1.height));
+    document_["body"].call<void>("insertAdjacentHTML", val("beforeend"), val(kFrame));
+    window_ = document_.call<val>("getElementById", val("Form1"));
+    announcer_ = document_.call<val>("querySelector", val(".announcer"));
+    val frame = window_["parentElement"];
+    frame["style"].call<void>("setProperty", val("--left"), val(CssPixels(kForm1.left)));
+    frame["style"].call<void>("setProperty", val("--top"), val(CssPixels(kForm1.top)));
+    frame.call<val>("querySelector", val(".caption > span")).set("textContent", kForm1.title);
+    window_["style"].set("width", CssPixels(kForm1.width));
+    window_["style"].set("height", CssPixels(kForm1.height));
     window_["style"].set("font", CssFont(kForm1.font));
     window_["style"].set("background", CssColour(kForm1.back));
-
-    announcer_ = document_.call<val>("createElement", val("div"));
-    announcer_.set("className", "announcer");
-    announcer_.call<void>("setAttribute", val("role"), val("status"));
-
-    frame.call<void>("append", caption, window_);
-    body.call<void>("append", frame, announcer_);
-    for (const char* type : {"click", "change", "keydown"})
-        frame.call<void>("addEventListener", val(type), val::module_property("onEvent"));
 }
 
 void Page::BuildControls() {
     for (const ControlRow& c : ControlTable()) {
-        const Elements made = MakeControl(c);
-        (c.container ? Box(*c.container) : window_).call<void>("append", made.box);
-        boxes_.push_back(made.box);
-        inputs_.push_back(made.input);
-        fore_.push_back(ForeColour(c));
+        controls_.push_back(MakeControl(c));
+        (c.container ? Box(*c.container) : window_).call<void>("append", Box(c.id));
     }
     // A screen reader's browse cursor walks a frame's options in the page's
-    // order: put them in the order the eye reads them, row by row, rather
-    // than the table's, which only decides what lies on top.
-    std::vector<const ControlRow*> framed;
-    for (const ControlRow& c : ControlTable())
-        if (c.container) framed.push_back(&c);
-    std::stable_sort(framed.begin(), framed.end(), [](const ControlRow* a, const ControlRow* b) {
-        return std::pair(a->top, a->left) < std::pair(b->top, b->left);
-    });
-    for (const ControlRow* c : framed) Box(*c->container).call<void>("append", Box(c->id));
+    // order.
+    for (ControlId id : ReadingOrder()) Box(*Row(id).container).call<void>("append", Box(id));
     // Stacking: the first in the order lies on top.
     const auto order = StackingOrder();
     for (std::size_t i = 0; i < order.size(); ++i)
@@ -120,20 +67,15 @@ void Page::DoAnnounce(ControlId, const std::string& words) {
 }
 
 void Page::DoSetText(ControlId id, const std::string& text) {
-    if (Row(id).kind == Kind::TextBox)
-        Input(id).set("value", text);
-    else
-        Box(id).set("textContent", text);
+    Input(id).set(TextProperty(Row(id).kind), text);
 }
 
 std::string Page::DoText(ControlId id) const {
-    if (Row(id).kind == Kind::TextBox) return Input(id)["value"].as<std::string>();
-    return Box(id)["textContent"].as<std::string>();
+    return Input(id)[TextProperty(Row(id).kind)].as<std::string>();
 }
 
-void Page::DoSetForeColour(ControlId id, Colour colour) {
-    fore_[Index(id)] = colour;
-    Box(id)["style"].set("color", CssColour(InScheme(id, Layer::Fore, colour, scheme_)));
+void Page::DoSetForeColour(ControlId id, Colour) {
+    Box(id)["style"].set("color", CssColour(ColourShown(id, Layer::Fore)));
 }
 
 // The browser draws every change by itself.
@@ -164,9 +106,6 @@ void Page::DoSetScrollValue(ControlId bar, int value) {
     Input(bar).call<void>("setAttribute", val("aria-valuetext"), val(std::to_string(value)));
 }
 
-// The range input has no step of its own: the form moves it (events.cpp).
-void Page::DoSetScrollStep(ControlId, int) {}
-
 void Page::DoFocus(ControlId id, FocusMove) {
     Input(id).call<void>("focus");
 }
@@ -191,14 +130,13 @@ std::string Page::DoDecimalSeparator() const {
 
 // The program ends: its window goes, and the page says so.
 void Page::DoQuit() {
-    val frame = window_["parentElement"];
-    frame.call<void>("remove");
-    val ended = document_.call<val>("createElement", val("p"));
-    ended.set("className", "ended");
-    ended.set("textContent",
-              std::string(kForm1.title) + " has ended. Reload the page to start it again.");
+    window_["parentElement"].call<void>("remove");
     announcer_.call<void>("replaceChildren");
-    document_["body"].call<void>("prepend", ended);
+    val body = document_["body"];
+    body.call<void>("insertAdjacentHTML", val("afterbegin"), val(R"(<p class="ended"></p>)"));
+    body["firstElementChild"].set(
+        "textContent",
+        std::string(kForm1.title) + " has ended. Reload the page to start it again.");
 }
 
 }  // namespace lpf::web

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "control_table.h"
+#include "controls.h"
 #include "form.h"
-#include "high_contrast.h"
 #include "view.h"
 
 namespace lpf::web {
@@ -26,8 +26,6 @@ class Page : public View {
 
     // Every event the page listens to, from any element.
     void Handle(const val& event);
-    // Forced colours switched on or off.
-    void SchemeChanged() { FollowScheme(); }
 
   private:
     // lpf::View
@@ -42,7 +40,6 @@ class Page : public View {
     int DoScrollValue(ControlId bar) const override;
     void DoSetScrollMinimum(ControlId bar, int minimum) override;
     void DoSetScrollValue(ControlId bar, int value) override;
-    void DoSetScrollStep(ControlId bar, int smallStep) override;
     void DoFocus(ControlId id, FocusMove move) override;
     void DoSelectAllText(ControlId box) override;
     void DoAnnounce(ControlId id, const std::string& words) override;
@@ -55,29 +52,29 @@ class Page : public View {
     void BuildControls();
     // The window's place and scale on the screen, now and whenever the
     // screen's size changes (browser.cpp).
-    void FollowScreen();
     void FitScreen();
     // Every control's colours and the pictures in the user's scheme (scheme.cpp).
     void FollowScheme();
-    val& Box(ControlId id) { return boxes_[Index(id)]; }
-    const val& Box(ControlId id) const { return boxes_[Index(id)]; }
+    // References, not copies: each copy of a handle is a call into the
+    // browser.
+    val& Box(ControlId id) { return controls_[Index(id)].box; }
     // The element that takes the focus and holds the value: the box itself,
     // or the input inside an option button or the scroll bar.
-    val& Input(ControlId id) { return inputs_[Index(id)]; }
-    const val& Input(ControlId id) const { return inputs_[Index(id)]; }
+    val& Input(ControlId id) { return controls_[Index(id)].input; }
+    const val& Input(ControlId id) const { return controls_[Index(id)].input; }
 
-    // The keyboard between and within controls (events.cpp).
+    // Every event the page needs, to Handle (events.cpp).
+    void Listen();
+    // The keyboard between and within controls.
     bool TakeKey(const val& event);
-    std::optional<ControlId> FocusedControl() const;
 
     val document_ = val::global("document");
-    val window_ = val::null();     // the client area, parent of every control
-    val announcer_ = val::null();  // a live region that speaks what appears
-    std::vector<val> boxes_;       // by ControlId
-    std::vector<val> inputs_;
-    std::vector<Colour> fore_;         // as designed or as a handler set it
-    val forcedColours_ = val::null();  // the browser's high-contrast setting
-    Scheme scheme_ = Scheme::Design;
+    val window_ = val::null();        // the client area, parent of every control
+    val announcer_ = val::null();     // a live region that speaks what appears
+    std::vector<Elements> controls_;  // by ControlId
+    // The browser's high-contrast setting.
+    val forcedColours_ =
+        val::global("window").call<val>("matchMedia", val("(forced-colors: active)"));
     std::string decimalSeparator_;  // of the browser's language
     Form form_{*this};
 };

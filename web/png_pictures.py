@@ -1,10 +1,10 @@
-"""Writes the C++ source of the page's pictures: each BMP of art/ as a PNG
-data: URL, pixel for pixel, with a palette of the few colours the art
-generator uses and the smallest bit depth that holds them.
+"""Writes the C++ source of the page's pictures: each BMP of art/ as the
+bytes of a PNG file, pixel for pixel, with a palette of the few colours the
+art generator uses and the smallest bit depth that holds them, and where in
+the file the palette's colours are.
 
     png_pictures.py ART_DIR OUTPUT.cpp
 """
-import base64
 import struct
 import sys
 import zlib
@@ -52,23 +52,26 @@ def png(width, height, rows):
         if n:
             raw.append(bits << (8 - n))
     header = struct.pack(">IIBBBBB", width, height, depth, 3, 0, 0, 0)
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
-            chunk(b"PLTE", b"".join(bytes(p) for p in palette)) +
+    start = b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
+    data = (start + chunk(b"PLTE", b"".join(bytes(p) for p in palette)) +
             chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
+    return data, len(start) + 8, len(palette)  # the colours follow the chunk's length and type
 
 
 def main():
     art, output = sys.argv[1], sys.argv[2]
     cases = []
     for name, file in PICTURES:
-        url = "data:image/png;base64," + base64.b64encode(png(*read_bmp(art + "/" + file))).decode()
-        cases.append('        case Picture::%s:\n            return "%s";' % (name, url))
+        data, palette, colours = png(*read_bmp(art + "/" + file))
+        text = "".join("\\%03o" % byte for byte in data)  # octal: no escape runs into the next
+        cases.append('        case Picture::%s:\n            return {{"%s", %d}, %d, %d};'
+                     % (name, text, len(data), palette, colours))
     with open(output, "w") as out:
         out.write('// Made by web/png_pictures.py from the BMP files in art/.\n'
                   '#include "pictures.h"\n\nnamespace lpf::web {\n\n'
-                  'const char* PictureDataUrl(Picture picture) {\n    switch (picture) {\n' +
+                  'PicturePng PicturePngOf(Picture picture) {\n    switch (picture) {\n' +
                   "\n".join(cases) + '\n        case Picture::None:\n            break;\n'
-                  '    }\n    return "";\n}\n\n}  // namespace lpf::web\n')
+                  '    }\n    return {};\n}\n\n}  // namespace lpf::web\n')
 
 
 main()

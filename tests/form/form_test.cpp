@@ -709,6 +709,40 @@ TEST(FormRules, HighContrastGivesEachColourItsRole) {
     EXPECT_EQ(lpf::BackColour(lpf::Row(Text6)), Rgb(255, 255, 255));
 }
 
+// A window draws each control in what the View says it shows: the design's
+// colours with each kind's usual one, and the colour a handler gave, both
+// through the scheme the window last set.
+TEST(Form, TheViewGivesTheColoursShownInEitherScheme) {
+    using enum lpf::SystemColour;
+    using lpf::Layer, lpf::Rgb, lpf::Sys, lpf::Scheme;
+    RecordingView view;
+    lpf::Form form(view);
+    form.Open();
+    view.order = Option1;
+    form.OptionSelected(Option1);  // the order caption turns dark red
+    const std::tuple<ControlId, Layer, lpf::Colour, lpf::Colour> kShown[] = {
+        {Label3, Layer::Fore, Rgb(192, 0, 0), Sys(Highlight)},
+        {Label1, Layer::Fore, Sys(ButtonText), Sys(ButtonText)},
+        {Command2, Layer::Back, Rgb(255, 0, 0), Sys(ButtonFace)},
+        {Text6, Layer::Back, Rgb(255, 255, 255), Sys(Window)},
+        {Text5, Layer::Back, lpf::Usual, lpf::Usual},
+    };
+    for (const auto& [id, layer, design, highContrast] : kShown) {
+        view.SetScheme(Scheme::Design);
+        EXPECT_EQ(view.ColourShown(id, layer), design) << Name(id);
+        view.SetScheme(Scheme::HighContrast);
+        EXPECT_EQ(view.ColourShown(id, layer), highContrast) << Name(id);
+    }
+}
+
+// The options of each frame as the eye reads them, row by row.
+TEST(FormRules, EachFramesOptionsAreReadRowByRow) {
+    const auto order = lpf::ReadingOrder();
+    EXPECT_EQ(std::vector(order.begin(), order.end()),
+              (std::vector<ControlId>{Option1, Option2, Option3, Option4, Option5, Option6, Option7,
+                                      Option8, Option9, Option10}));
+}
+
 TEST(FormRules, CallsOutsideTheContractAreCaughtAndNotPassedOn) {
     RecordingView view;
     lpf::View& window = view;
