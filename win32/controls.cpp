@@ -86,7 +86,6 @@ void Window::BuildControls(HINSTANCE instance) {
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlNumber + Index(id))),
             instance, nullptr);
         controls_[Index(id)] = control;
-        fore_[Index(id)] = ForeColour(row);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(row.font, dpi_)), FALSE);
         if (row.checked) SendMessageW(control, BM_SETCHECK, BST_CHECKED, 0);
         if (row.kind == Kind::Frame)

@@ -15,19 +15,14 @@ LRESULT Window::ControlColours(UINT message, HDC dc, HWND control) {
                                    reinterpret_cast<LPARAM>(control));
     const std::optional<ControlId> id = IdOf(control);
     if (!id) return brush;
-    const COLORREF back = ShownColour(*id, Layer::Back);
-    const COLORREF fore = ShownColour(*id, Layer::Fore);
+    const COLORREF back = ColourRef(ColourShown(*id, Layer::Back));
+    const COLORREF fore = ColourRef(ColourShown(*id, Layer::Fore));
     if (back != CLR_INVALID) {
         SetBkColor(dc, back);
         brush = reinterpret_cast<LRESULT>(BrushOf(back));
     }
     if (fore != CLR_INVALID) SetTextColor(dc, fore);
     return brush;
-}
-
-COLORREF Window::ShownColour(ControlId id, Layer layer) const {
-    const Colour designed = layer == Layer::Fore ? fore_[Index(id)] : BackColour(Row(id));
-    return ColourRef(InScheme(id, layer, designed, scheme_));
 }
 
 void Window::DrawItem(const DRAWITEMSTRUCT& item) {
@@ -38,7 +33,7 @@ void Window::DrawItem(const DRAWITEMSTRUCT& item) {
     const HDC dc = item.hDC;
     // What a picture leaves of its control shows the control's back colour;
     // a coloured push button's face is that colour.
-    const COLORREF back = ShownColour(row.id, Layer::Back);
+    const COLORREF back = ColourRef(ColourShown(row.id, Layer::Back));
     if (back != CLR_INVALID) FillRect(dc, &area, BrushOf(back));
 
     if (row.kind == Kind::PushButton) {
@@ -54,7 +49,7 @@ void Window::DrawItem(const DRAWITEMSTRUCT& item) {
                 InflateRect(&edge, -1, -1);
             }
         }
-        const COLORREF fore = ShownColour(row.id, Layer::Fore);
+        const COLORREF fore = ColourRef(ColourShown(row.id, Layer::Fore));
         SetTextColor(dc, fore == CLR_INVALID ? GetSysColor(COLOR_BTNTEXT) : fore);
         SetBkMode(dc, TRANSPARENT);
         const auto oldFont = SelectObject(dc, FontOf(row.font, dpi_));

@@ -83,10 +83,11 @@ void Window::Scrolled(HWND bar, int code) {
 // the table names read again (ColourRef reads them each time), the brushes
 // made anew, the window's own background first, and everything drawn again.
 void Window::FollowScheme() {
-    scheme_ = DesktopScheme();
+    const Scheme scheme = DesktopScheme();
+    SetScheme(scheme);
     for (int number = 1; number < static_cast<int>(pictures_.size()); ++number) {
         if (pictures_[number]) DeleteObject(pictures_[number]);
-        pictures_[number] = PictureIn(scheme_, Picture(number));
+        pictures_[number] = PictureIn(scheme, Picture(number));
     }
     ForgetBrushes();
     SetClassLongPtrW(hwnd_, GCLP_HBRBACKGROUND,

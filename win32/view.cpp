@@ -25,8 +25,8 @@ std::string Window::DoText(ControlId id) const {
     return Narrowed(text);
 }
 
-void Window::DoSetForeColour(ControlId id, Colour colour) {
-    fore_[Index(id)] = colour;
+// The View keeps the colour; drawn again, the label asks for it.
+void Window::DoSetForeColour(ControlId id, Colour) {
     InvalidateRect(Of(id), nullptr, TRUE);
 }
 
@@ -59,9 +59,6 @@ void Window::DoSetScrollMinimum(ControlId bar, int minimum) {
 void Window::DoSetScrollValue(ControlId bar, int value) {
     SetScrollPos(Of(bar), SB_CTL, value, TRUE);
 }
-
-// The native bar has no step of its own: the form moves it (Scrolled).
-void Window::DoSetScrollStep(ControlId, int) {}
 
 // Until the window is shown the focus waits for it.
 void Window::DoFocus(ControlId id, FocusMove) {

@@ -14,7 +14,6 @@
 
 #include "accessibility.h"
 #include "form.h"
-#include "high_contrast.h"
 
 namespace lpf::win32 {
 
@@ -49,7 +48,6 @@ class Window : public View {
     int DoScrollValue(ControlId bar) const override;
     void DoSetScrollMinimum(ControlId bar, int minimum) override;
     void DoSetScrollValue(ControlId bar, int value) override;
-    void DoSetScrollStep(ControlId bar, int smallStep) override;
     void DoFocus(ControlId id, FocusMove move) override;
     void DoSelectAllText(ControlId box) override;
     void DoAnnounce(ControlId id, const std::string& words) override;
@@ -71,8 +69,6 @@ class Window : public View {
     // drawing.cpp
     LRESULT ControlColours(UINT message, HDC dc, HWND control);
     void DrawItem(const DRAWITEMSTRUCT& item);
-    // A control's colour in the desktop's scheme; CLR_INVALID for its kind's.
-    COLORREF ShownColour(ControlId id, Layer layer) const;
 
     // messages.cpp
     void Scrolled(HWND bar, int code);
@@ -81,9 +77,7 @@ class Window : public View {
 
     HWND hwnd_ = nullptr;
     std::array<HWND, kControlCount> controls_{};
-    std::array<Colour, kControlCount> fore_{};
     std::array<HBITMAP, 4> pictures_{};  // by Picture, in the scheme's colours
-    Scheme scheme_ = Scheme::Design;
     std::array<Presentation, kControlCount> presented_{};
     UINT dpi_ = 96;
     ControlId focus_{};  // the control with the focus when the window was last active
