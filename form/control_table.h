@@ -183,4 +183,16 @@ constexpr int Px(int twips) {
     return PixelsAt(twips, kDesignDpi);
 }
 
+// A control's or the window's rectangle in pixels at `dpi`, each of its
+// values scaled on its own by PixelsAt, as every window places it.
+struct PixelRect {
+    int left, top, width, height;
+    constexpr bool operator==(const PixelRect&) const = default;
+};
+template <class Placed>  // a ControlRow, or the WindowDesign kForm1
+constexpr PixelRect PlaceAt(const Placed& place, int dpi) {
+    return {PixelsAt(place.left, dpi), PixelsAt(place.top, dpi), PixelsAt(place.width, dpi),
+            PixelsAt(place.height, dpi)};
+}
+
 }  // namespace lpf

@@ -160,12 +160,4 @@ void Present(HWND control, const Presentation* presentation) {
     SetWindowSubclass(control, PresentingProc, 0, reinterpret_cast<DWORD_PTR>(presentation));
 }
 
-void NameChanged(HWND control) {
-    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
-}
-
-void Announce(HWND control) {
-    NotifyWinEvent(EVENT_SYSTEM_ALERT, control, OBJID_CLIENT, CHILDID_SELF);
-}
-
 }  // namespace lpf::win32

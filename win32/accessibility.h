@@ -21,10 +21,4 @@ struct Presentation {
 // it must outlive the control.
 void Present(HWND control, const Presentation* presentation);
 
-// Tells screen readers that the control's name has changed.
-void NameChanged(HWND control);
-
-// Tells screen readers that the control has appeared and is to be read out.
-void Announce(HWND control);
-
 }  // namespace lpf::win32

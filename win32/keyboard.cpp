@@ -15,14 +15,13 @@ bool Window::TakeKey(const MSG& message) {
     // Enter and Escape mean nothing in a box; left to it, a box would beep.
     if (message.message == WM_CHAR) return message.wParam == '\r' || message.wParam == 0x1B;
     if (message.message != WM_KEYDOWN) return false;
-    ControlId focus;
-    const bool focused = IdOf(GetFocus(), focus);
+    const std::optional<ControlId> focus = IdOf(GetFocus());
     if (message.wParam == VK_TAB) {
-        form_.TabPressed(focused ? std::optional(focus) : std::nullopt, GetKeyState(VK_SHIFT) < 0);
+        form_.TabPressed(focus, GetKeyState(VK_SHIFT) < 0);
         return true;
     }
     for (const auto& [key, arrow] : kArrows)
-        if (focused && message.wParam == key) return form_.ArrowPressed(focus, arrow);
+        if (focus && message.wParam == key) return form_.ArrowPressed(*focus, arrow);
     return false;
 }
 

@@ -27,9 +27,9 @@ COLORREF ColourRef(Colour colour);
 // Whether the user's high-contrast setting is on, asked each time.
 Scheme DesktopScheme();
 
-// A picture from the program's resources with its pixels in the desktop's
-// high-contrast colours; null if it cannot be made.
-HBITMAP PictureInHighContrast(HINSTANCE instance, Picture picture);
+// A picture from the program's resources with its pixels in the scheme's
+// colours; null if it cannot be made.
+HBITMAP PictureIn(Scheme scheme, Picture picture);
 
 // A solid brush of that colour, kept until the desktop's colours change.
 HBRUSH BrushOf(COLORREF colour);

@@ -1,10 +1,6 @@
 // Low Pass Filter - Butterworth on Windows: one window, its messages, and the
 // keys that move between its controls.
 
-#include <windows.h>
-
-#include <string>
-
 #include "text.h"
 #include "window.h"
 

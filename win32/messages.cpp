@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "look.h"
-#include "rules.h"
 #include "window.h"
 
 namespace lpf::win32 {
@@ -21,24 +20,26 @@ LRESULT Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
         case WM_COMMAND:
-            Command(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+            // Push buttons, and options, which are not automatic: the form
+            // selects them.
+            if (const auto id = IdOf(reinterpret_cast<HWND>(lParam));
+                id && HIWORD(wParam) == BN_CLICKED)
+                form_.Clicked(*id);
             return 0;
         case WM_HSCROLL:
             Scrolled(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
             return 0;
         case WM_ACTIVATE:
             // Kept for when the window is active again (WM_SETFOCUS below).
-            if (ControlId id; LOWORD(wParam) == WA_INACTIVE && IdOf(GetFocus(), id)) focus_ = id;
+            if (const auto id = IdOf(GetFocus()); id && LOWORD(wParam) == WA_INACTIVE) focus_ = *id;
             return DefWindowProcW(hwnd_, message, wParam, lParam);
         case WM_SETFOCUS:
             // Activated, or restored: the focus goes back where it was.
             if (IsWindowVisible(Of(focus_)) && IsWindowEnabled(Of(focus_))) SetFocus(Of(focus_));
             return 0;
         case WM_SYSCOLORCHANGE:
-            ColoursChanged();
-            return 0;
         case WM_SETTINGCHANGE:  // a high-contrast scheme switched on or off
-            ColoursChanged();
+            FollowScheme();
             return DefWindowProcW(hwnd_, message, wParam, lParam);
         case WM_GETDPISCALEDSIZE: {
             // The design's size at the new dpi, not the old size scaled.
@@ -57,11 +58,6 @@ LRESULT Window::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-// Push buttons, and options, which are not automatic: the form selects them.
-void Window::Command(HWND control, int code) {
-    if (ControlId id; code == BN_CLICKED && IdOf(control, id)) form_.Clicked(id);
-}
-
 // Arrow and trough clicks, keys, and the end of a thumb drag, each as the
 // form's action; during the drag the control moves only its thumb.
 void Window::Scrolled(HWND bar, int code) {
@@ -71,38 +67,32 @@ void Window::Scrolled(HWND bar, int code) {
         {SB_LEFT, ScrollAction::ToStart},          {SB_RIGHT, ScrollAction::ToEnd},
         {SB_THUMBPOSITION, ScrollAction::ThumbAt},
     };
-    ControlId id;
-    if (!IdOf(bar, id)) return;
+    const std::optional<ControlId> id = IdOf(bar);
+    if (!id) return;
     SCROLLINFO thumb{};
     thumb.cbSize = sizeof thumb;
     thumb.fMask = SIF_TRACKPOS;
     GetScrollInfo(bar, SB_CTL, &thumb);
     for (const auto& [native, action] : kActions)
-        if (native == code) form_.Scrolled(id, action, thumb.nTrackPos);
+        if (native == code) form_.Scrolled(*id, action, thumb.nTrackPos);
 }
 
-// A new colour scheme or high-contrast theme: the system colours the table
-// names are read again (ColourRef reads them each time), the brushes made
-// anew, the window's own background first, and everything drawn again.
-void Window::ColoursChanged() {
-    FollowScheme();
+// At the start, and with each new colour scheme or high-contrast theme:
+// whether high contrast is on, the pictures in the scheme's colours (made
+// again at each change, since the colours may be new), the system colours
+// the table names read again (ColourRef reads them each time), the brushes
+// made anew, the window's own background first, and everything drawn again.
+void Window::FollowScheme() {
+    const Scheme scheme = DesktopScheme();
+    SetScheme(scheme);
+    for (int number = 1; number < static_cast<int>(pictures_.size()); ++number) {
+        if (pictures_[number]) DeleteObject(pictures_[number]);
+        pictures_[number] = PictureIn(scheme, Picture(number));
+    }
     ForgetBrushes();
     SetClassLongPtrW(hwnd_, GCLP_HBRBACKGROUND,
                      reinterpret_cast<LONG_PTR>(BrushOf(ColourRef(kForm1.back))));
     RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
-}
-
-// Whether high contrast is on, and the pictures in the scheme's colours
-// while it is: made again at each change, since the colours may be new.
-void Window::FollowScheme() {
-    scheme_ = DesktopScheme();
-    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
-    for (int number = 0; number < static_cast<int>(contrastPictures_.size()); ++number) {
-        if (contrastPictures_[number]) DeleteObject(contrastPictures_[number]);
-        contrastPictures_[number] = scheme_ == Scheme::HighContrast && pictures_[number]
-                                        ? PictureInHighContrast(instance, Picture(number))
-                                        : nullptr;
-    }
 }
 
 // Moved to a monitor of another dpi: the system suggests where the window

@@ -7,20 +7,20 @@
 
 namespace lpf::win32 {
 
+// Each asked twice: first for the length, then to convert.
 inline std::wstring Widened(const std::string& text) {
-    std::wstring wide(
-        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0),
-        L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+    const int length = static_cast<int>(text.size());
+    std::wstring wide(MultiByteToWideChar(CP_UTF8, 0, text.data(), length, nullptr, 0), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), length, wide.data(),
                         static_cast<int>(wide.size()));
     return wide;
 }
 
 inline std::string Narrowed(const std::wstring& text) {
-    std::string narrow(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                           nullptr, 0, nullptr, nullptr),
-                       '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(),
+    const int length = static_cast<int>(text.size());
+    std::string narrow(
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), length, narrow.data(),
                         static_cast<int>(narrow.size()), nullptr, nullptr);
     return narrow;
 }

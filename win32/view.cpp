@@ -1,7 +1,6 @@
 // The form's View over the native controls: what its handlers change and
 // read.
 
-#include "look.h"
 #include "text.h"
 #include "window.h"
 
@@ -13,7 +12,7 @@ void Window::DoSetVisible(ControlId id, bool visible) {
 
 // An alert reads out its own name, which the form gave it.
 void Window::DoAnnounce(ControlId id, const std::string&) {
-    Announce(Of(id));
+    NotifyWinEvent(EVENT_SYSTEM_ALERT, Of(id), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void Window::DoSetText(ControlId id, const std::string& text) {
@@ -26,8 +25,8 @@ std::string Window::DoText(ControlId id) const {
     return Narrowed(text);
 }
 
-void Window::DoSetForeColour(ControlId id, Colour colour) {
-    fore_[Index(id)] = colour;
+// The View keeps the colour; drawn again, the label asks for it.
+void Window::DoSetForeColour(ControlId id, Colour) {
     InvalidateRect(Of(id), nullptr, TRUE);
 }
 
@@ -61,9 +60,6 @@ void Window::DoSetScrollValue(ControlId bar, int value) {
     SetScrollPos(Of(bar), SB_CTL, value, TRUE);
 }
 
-// The native bar has no step of its own: the form moves it (Scrolled).
-void Window::DoSetScrollStep(ControlId, int) {}
-
 // Until the window is shown the focus waits for it.
 void Window::DoFocus(ControlId id, FocusMove) {
     if (IsWindowVisible(hwnd_))
@@ -78,7 +74,7 @@ void Window::DoSelectAllText(ControlId box) {
 
 void Window::DoSetAccessibleName(ControlId id, const std::string& name) {
     presented_[Index(id)].name = Widened(name);
-    NameChanged(Of(id));
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, Of(id), OBJID_CLIENT, CHILDID_SELF);
 }
 
 // A named box needs no label relation here: the name given above is what

@@ -1,6 +1,5 @@
 #include "window.h"
 
-#include "look.h"
 #include "text.h"
 
 namespace lpf::win32 {
@@ -12,22 +11,20 @@ constexpr wchar_t kClassName[] = L"LowPassForm1";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
-WNDPROC buttonProc = nullptr;  // the frames' own procedure, under FrameProc
-
 }  // namespace
 
 Window::Window(HINSTANCE instance, int show) {
+    // The background brush comes with the desktop's colours (FollowScheme).
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = Proc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    windowClass.hbrBackground = BrushOf(ColourRef(kForm1.back));
     windowClass.lpszClassName = kClassName;
     RegisterClassExW(&windowClass);
 
-    // Made at the desktop's dpi, then placed at the dpi of the monitor it
-    // opened on.
+    // Made at the desktop's dpi, then laid out at the dpi of the monitor it
+    // opened on, as when it is moved there.
     dpi_ = GetDpiForSystem();
     const RECT frame = FrameAt(dpi_);
     if (!CreateWindowExW(kExStyle, kClassName, Widened(kForm1.title).c_str(), kStyle, frame.left,
@@ -36,16 +33,9 @@ Window::Window(HINSTANCE instance, int show) {
         hwnd_ = nullptr;  // set on WM_NCCREATE, and gone again if creation failed after it
         return;
     }
-    if (const UINT dpi = GetDpiForWindow(hwnd_); dpi != dpi_) {
-        dpi_ = dpi;
-        const RECT placed = FrameAt(dpi_);
-        SetWindowPos(hwnd_, nullptr, placed.left, placed.top, placed.right - placed.left,
-                     placed.bottom - placed.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-
     BuildControls(instance);
+    if (const UINT dpi = GetDpiForWindow(hwnd_); dpi != dpi_) DpiChanged(dpi, FrameAt(dpi));
     form_.Open();
-    PresentPictures();
     FollowScheme();
     ShowWindow(hwnd_, show);
     // Focus rectangles show from the start, as the keyboard user needs them.
@@ -54,28 +44,18 @@ Window::Window(HINSTANCE instance, int show) {
     if (GetActiveWindow() == hwnd_ && !IsIconic(hwnd_)) SetFocus(Of(focus_));
 }
 
-// The window's frame on the screen for the design's client area at `dpi`.
 RECT Window::FrameAt(UINT dpi) {
-    const int left = PixelsAt(kForm1.left, dpi);
-    const int top = PixelsAt(kForm1.top, dpi);
-    RECT frame{left, top, left + PixelsAt(kForm1.width, dpi), top + PixelsAt(kForm1.height, dpi)};
+    const PixelRect client = PlaceAt(kForm1, dpi);
+    RECT frame{client.left, client.top, client.left + client.width, client.top + client.height};
     AdjustWindowRectExForDpi(&frame, kStyle, FALSE, kExStyle, dpi);
     return frame;
 }
 
-// Options tell their frame what happens to them; the frame passes it on to
-// the window.
-void Window::PassOnFromFrame(HWND frame) {
-    buttonProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(frame, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FrameProc)));
-}
-
-bool Window::IdOf(HWND control, ControlId& id) const {
+std::optional<ControlId> Window::IdOf(HWND control) const {
     const int number = GetDlgCtrlID(control) - kFirstControlNumber;
     if (number < 0 || number >= static_cast<int>(kControlCount) || controls_[number] != control)
-        return false;
-    id = static_cast<ControlId>(number);
-    return true;
+        return std::nullopt;
+    return static_cast<ControlId>(number);
 }
 
 LRESULT CALLBACK Window::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -87,26 +67,6 @@ LRESULT CALLBACK Window::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     return self ? self->Handle(message, wParam, lParam)
                 : DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
-LRESULT CALLBACK Window::FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_COMMAND:
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-            return SendMessageW(GetParent(hwnd), message, wParam, lParam);
-        case WM_ERASEBKGND: {
-            // Opaque in its back colour, as the design's frames are.
-            RECT area;
-            GetClientRect(hwnd, &area);
-            const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
-                GetParent(hwnd), WM_CTLCOLORSTATIC, wParam, reinterpret_cast<LPARAM>(hwnd)));
-            FillRect(reinterpret_cast<HDC>(wParam), &area, brush);
-            return 1;
-        }
-        default:
-            return CallWindowProcW(buttonProc, hwnd, message, wParam, lParam);
-    }
 }
 
 }  // namespace lpf::win32

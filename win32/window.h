@@ -1,7 +1,7 @@
 #pragma once
 // Form1 as a Win32 window: the 48 native controls built from the control
 // table, the form's View over them, and the Windows messages turned into the
-// form's user events. Files: window.cpp (the window and its procedures),
+// form's user events. Files: window.cpp (the window and its procedure),
 // controls.cpp (a native control of each kind, placed at the dpi), view.cpp
 // (the View), messages.cpp (clicks, the scroll bar, activation, the
 // desktop's dpi and colours), drawing.cpp (colours, coloured buttons,
@@ -13,18 +13,13 @@
 #include <array>
 
 #include "accessibility.h"
-#include "control_table.h"
 #include "form.h"
-#include "high_contrast.h"
-#include "view.h"
 
 namespace lpf::win32 {
 
-// Each control's window id; the probe in tests/win32 reads controls by it.
+// Each control's window id is this plus its index; the probe in tests/win32
+// reads controls by it.
 constexpr int kFirstControlNumber = 100;
-constexpr int ControlNumber(ControlId id) {
-    return kFirstControlNumber + static_cast<int>(Index(id));
-}
 
 class Window : public View {
   public:
@@ -53,7 +48,6 @@ class Window : public View {
     int DoScrollValue(ControlId bar) const override;
     void DoSetScrollMinimum(ControlId bar, int minimum) override;
     void DoSetScrollValue(ControlId bar, int value) override;
-    void DoSetScrollStep(ControlId bar, int smallStep) override;
     void DoFocus(ControlId id, FocusMove move) override;
     void DoSelectAllText(ControlId box) override;
     void DoAnnounce(ControlId id, const std::string& words) override;
@@ -63,18 +57,13 @@ class Window : public View {
     void DoQuit() override;
 
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void BuildControls(HINSTANCE instance);
-    static void PassOnFromFrame(HWND frame);
-    void PresentPictures();
     // The window's frame on the screen for the design's client area at `dpi`.
     static RECT FrameAt(UINT dpi);
-    // Where a control lies at the window's dpi, in its container's pixels.
-    RECT PlaceOf(const ControlRow& row) const;
     // The whole window at its own dpi: every control's place and font.
     void LayOut();
-    bool IdOf(HWND control, ControlId& id) const;
+    std::optional<ControlId> IdOf(HWND control) const;
     HWND Of(ControlId id) const { return controls_[Index(id)]; }
 
     // drawing.cpp
@@ -82,21 +71,13 @@ class Window : public View {
     void DrawItem(const DRAWITEMSTRUCT& item);
 
     // messages.cpp
-    void Command(HWND control, int code);
     void Scrolled(HWND bar, int code);
-    void ColoursChanged();
     void FollowScheme();
-    Colour Shown(ControlId id, Layer layer, Colour designed) const {
-        return InScheme(id, layer, designed, scheme_);
-    }
     void DpiChanged(UINT dpi, const RECT& suggested);
 
     HWND hwnd_ = nullptr;
     std::array<HWND, kControlCount> controls_{};
-    std::array<Colour, kControlCount> fore_{};
-    std::array<HBITMAP, 4> pictures_{};          // by Picture
-    std::array<HBITMAP, 4> contrastPictures_{};  // the same in high contrast, while it is on
-    Scheme scheme_ = Scheme::Design;
+    std::array<HBITMAP, 4> pictures_{};  // by Picture, in the scheme's colours
     std::array<Presentation, kControlCount> presented_{};
     UINT dpi_ = 96;
     ControlId focus_{};  // the control with the focus when the window was last active

@@ -548,6 +548,8 @@ TEST(FormRules, TwipsBecomePixelsAtTheNearestWholePixel) {
         EXPECT_EQ(lpf::PixelsAt(row.twips, row.dpi), row.pixels);
     }
     EXPECT_EQ(lpf::Px(6600), 440);  // 96 dpi: 15 twips a pixel
+    // A rectangle's four values each by the same rule: the client area at 150 %.
+    EXPECT_EQ(lpf::PlaceAt(lpf::kForm1, 144), (lpf::PixelRect{167, 176, 813, 593}));
 }
 
 TEST(FormRules, ArrowKeysMoveToTheOptionThatWay) {
