@@ -10,7 +10,6 @@
 #include <string>
 
 #include "artwork.h"
-#include "control_table.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -18,19 +17,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string dir = argv[1];
-    const struct {
-        lpf::Picture picture;
-        lpf::art::Raster (*draw)();
-    } outputs[] = {
-        {lpf::Picture::TwoPoleSchematic, lpf::art::DrawTwoPoleSchematic},
-        {lpf::Picture::ThreePoleSchematic, lpf::art::DrawThreePoleSchematic},
-        {lpf::Picture::HelpSheet, lpf::art::DrawHelpSheet},
-    };
-    for (const auto& out : outputs) {
-        const char* name = lpf::PictureFile(out.picture);
+    for (const lpf::Picture picture : {lpf::Picture::TwoPoleSchematic,
+                                       lpf::Picture::ThreePoleSchematic, lpf::Picture::HelpSheet}) {
+        const char* name = lpf::PictureFile(picture);
         const std::string path = dir + "/" + name;
         try {
-            if (!lpf::art::WriteFile(path, out.draw().ToBmp())) {
+            if (!lpf::art::WriteFile(path, lpf::art::Draw(picture).ToBmp())) {
                 std::fprintf(stderr, "cannot write %s\n", path.c_str());
                 return 1;
             }

@@ -1,6 +1,7 @@
 #include "accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QLineEdit>
 
 #include "rules.h"
 #include "words.h"
@@ -8,10 +9,11 @@
 namespace lpf {
 namespace {
 
-// A text box as Qt presents one to assistive technology, but with the whole
-// text as one run of (default) text attributes. Qt 6 reports a run for each
-// character that ends where it starts; Orca joins the runs and so reads
-// every box one character short: "0.25652883096825" for "0.256528830968259".
+// A text box as Qt presents one to assistive technology (every box of this
+// window takes typing), but with the whole text as one run of (default) text
+// attributes. Qt 6 reports a run for each character that ends where it
+// starts; Orca joins the runs and so reads every box one character short:
+// "0.25652883096825" for "0.256528830968259".
 class TextBoxAccessible : public QAccessibleWidget,
                           public QAccessibleTextInterface,
                           public QAccessibleEditableTextInterface {
@@ -20,8 +22,7 @@ class TextBoxAccessible : public QAccessibleWidget,
 
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
-        s.readOnly = Box()->isReadOnly();
-        s.editable = !Box()->isReadOnly();
+        s.editable = true;
         s.selectableText = true;
         return s;
     }
@@ -30,7 +31,7 @@ class TextBoxAccessible : public QAccessibleWidget,
         return QAccessibleWidget::text(t);
     }
     void setText(QAccessible::Text t, const QString& text) override {
-        if (t == QAccessible::Value && !Box()->isReadOnly()) Box()->setText(text);
+        if (t == QAccessible::Value) Box()->setText(text);
     }
     void* interface_cast(QAccessible::InterfaceType t) override {
         if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
@@ -80,7 +81,6 @@ class TextBoxAccessible : public QAccessibleWidget,
     void deleteText(int start, int end) override { replaceText(start, end, {}); }
     void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
     void replaceText(int start, int end, const QString& text) override {
-        if (Box()->isReadOnly()) return;
         QString changed = Box()->text();
         changed.replace(start, end - start, text);
         Box()->setText(changed);

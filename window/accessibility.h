@@ -7,7 +7,6 @@
 // the decoration not at all.
 
 #include <QLabel>
-#include <QLineEdit>
 
 namespace lpf {
 
@@ -15,20 +14,14 @@ namespace lpf {
 // before the first control is built.
 void InstallAccessibility();
 
-// A label or a mask the form presents as other than its kind. Qt makes a
-// control's interface as the control is built, and makes it again once its
-// class is the one built: a class of its own lets the form's presentation
-// take over from the plain kind's.
+// A label or a mask (painted ground, as a label is), presented as the form
+// says. Qt makes a control's interface as the control is built, and makes it
+// again once its class is the one built: a class of its own lets the form's
+// presentation take over from the plain kind's where the two differ.
 class PresentedLabel : public QLabel {
     Q_OBJECT
   public:
     using QLabel::QLabel;
-};
-
-class MaskBox : public QLineEdit {
-    Q_OBJECT
-  public:
-    using QLineEdit::QLineEdit;
 };
 
 }  // namespace lpf

@@ -1,15 +1,16 @@
 #include "controls.h"
 
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <utility>
 
 #include "accessibility.h"
 #include "look.h"
 #include "picture_view.h"
 #include "rules.h"
-#include "scroll_bar.h"
 
 namespace lpf {
 namespace {
@@ -39,18 +40,9 @@ Widget* Dressed(Widget* w, const ControlRow& c) {
     w->setFocusPolicy(TakesFocus(c.kind) ? Qt::StrongFocus : Qt::NoFocus);
     w->setEnabled(TakesInput(c.kind));
 
-    QPalette palette = w->palette();
-    const QColor back = Resolve(BackColour(c));
-    const QColor fore = Resolve(ForeColour(c));
-    if (back.isValid() && c.kind != Kind::PushButton) {
-        palette.setColor(QPalette::Window, back);
-        w->setAutoFillBackground(true);  // opaque: fills its whole rectangle
-    }
-    if (fore.isValid()) {
-        palette.setColor(QPalette::WindowText, fore);
-        palette.setColor(QPalette::ButtonText, fore);
-    }
-    w->setPalette(palette);
+    // A push button's face is its style sheet's.
+    Paint(w, c.kind == Kind::PushButton ? QColor() : Resolve(BackColour(c)),
+          Resolve(ForeColour(c)));
     return w;
 }
 
@@ -72,15 +64,8 @@ QWidget* MakeTextBox(const ControlRow& c, QWidget* in) {
     return Dressed(new QLineEdit(Caption(c), in), c);
 }
 
-QWidget* MakeMaskBox(const ControlRow& c, QWidget* in) {
-    auto* mask = Dressed(new MaskBox(Caption(c), in), c);
-    mask->setFrame(false);
-    mask->setReadOnly(true);
-    return mask;
-}
-
 QWidget* MakeScrollBar(const ControlRow& c, QWidget* in) {
-    auto* bar = Dressed(new HorizontalScrollBar(in), c);
+    auto* bar = Dressed(new QScrollBar(Qt::Horizontal, in), c);
     bar->setRange(kHScroll1.minimum, kHScroll1.maximum);
     bar->setValue(kHScroll1.value);
     bar->setSingleStep(kHScroll1.smallStep);
@@ -106,10 +91,7 @@ QWidget* MakeOptionButton(const ControlRow& c, QWidget* in) {
 }
 
 QWidget* MakeLabel(const ControlRow& c, QWidget* in) {
-    QLabel* label =
-        Dressed(RoleOf(c.id) == AccessibleRole::OfItsKind ? new QLabel(Caption(c), in)
-                                                          : new PresentedLabel(Caption(c), in),
-                c);
+    auto* label = Dressed(new PresentedLabel(Caption(c), in), c);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
@@ -125,7 +107,7 @@ QWidget* MakeControl(const ControlRow& c, QWidget* container) {
     using Maker = QWidget* (*)(const ControlRow&, QWidget*);
     static constexpr std::pair<Kind, Maker> kMakers[] = {
         {Kind::PushButton, MakePushButton}, {Kind::TextBox, MakeTextBox},
-        {Kind::MaskBox, MakeMaskBox},       {Kind::ScrollBar, MakeScrollBar},
+        {Kind::MaskBox, MakeLabel},         {Kind::ScrollBar, MakeScrollBar},
         {Kind::Frame, MakeFrame},           {Kind::OptionButton, MakeOptionButton},
         {Kind::Label, MakeLabel},
     };

@@ -15,22 +15,14 @@
 
 using lpf::ControlId;
 
-namespace {
-
-constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
-                                         Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                                         Qt::MSWindowsFixedSizeDialogHint;
-
-}  // namespace
-
-Form1::Form1(QWidget* parent) : QWidget(parent, kWindowFlags) {
+// A title and a close box, no maximize: the window has one size.
+Form1::Form1(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(lpf::kForm1.title));
     setFont(lpf::MappedFont(lpf::kForm1.font));
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, lpf::Resolve(lpf::kForm1.back));
-    setPalette(palette);
-    setAutoFillBackground(true);
+    lpf::Paint(this, lpf::Resolve(lpf::kForm1.back), QColor());
     // Manual placement: the client area at its place on the screen.
     const QRect client(lpf::Px(lpf::kForm1.left), lpf::Px(lpf::kForm1.top),
                        lpf::Px(lpf::kForm1.width), lpf::Px(lpf::kForm1.height));
@@ -66,10 +58,7 @@ std::string Form1::DoText(ControlId id) const {
 }
 
 void Form1::DoSetForeColour(ControlId id, lpf::Colour colour) {
-    QWidget* w = Widget(id);
-    QPalette palette = w->palette();
-    palette.setColor(QPalette::WindowText, lpf::Resolve(colour));
-    w->setPalette(palette);
+    lpf::Paint(Widget(id), QColor(), lpf::Resolve(colour));
 }
 
 void Form1::DoRepaint(ControlId id) {

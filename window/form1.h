@@ -32,7 +32,7 @@ class Form1 : public QWidget, public lpf::View {
   protected:
     // Tab and Shift+Tab, from whichever control has the focus.
     bool focusNextPrevChild(bool next) override;
-    // The arrow keys on an option button.
+    // The arrow keys on an option button or the scroll bar.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

@@ -4,6 +4,8 @@
 #include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QWidget>
+#include <memory>
 #include <utility>
 
 #include "control_table.h"
@@ -13,12 +15,8 @@ namespace lpf {
 namespace {
 
 QPalette StandardPalette() {
-    static const QPalette palette = [] {
-        QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"));
-        QPalette p = fusion->standardPalette();
-        delete fusion;
-        return p;
-    }();
+    static const QPalette palette =
+        std::unique_ptr<QStyle>(QStyleFactory::create(QStringLiteral("Fusion")))->standardPalette();
     return palette;
 }
 
@@ -59,6 +57,19 @@ QColor Resolve(const Colour& colour) {
     for (const auto& [system, role] : kRoles)
         if (colour.system == system) return StandardPalette().color(role);
     return {};
+}
+
+void Paint(QWidget* w, const QColor& ground, const QColor& caption) {
+    QPalette palette = w->palette();
+    if (ground.isValid()) {
+        palette.setColor(QPalette::Window, ground);
+        w->setAutoFillBackground(true);
+    }
+    if (caption.isValid()) {
+        palette.setColor(QPalette::WindowText, caption);
+        palette.setColor(QPalette::ButtonText, caption);
+    }
+    w->setPalette(palette);
 }
 
 }  // namespace lpf

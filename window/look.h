@@ -5,6 +5,7 @@
 #include <QFont>
 
 class QApplication;
+class QWidget;
 
 namespace lpf {
 
@@ -22,5 +23,9 @@ QFont MappedFont(const DesignFont& design);
 
 // A design colour; KindDefault gives an invalid QColor.
 QColor Resolve(const Colour& colour);
+
+// Paints a control or the window: its whole rectangle in `ground`, its
+// caption in `caption`. An invalid colour leaves that part as its kind draws it.
+void Paint(QWidget* w, const QColor& ground, const QColor& caption);
 
 }  // namespace lpf

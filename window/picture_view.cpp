@@ -1,57 +1,39 @@
 #include "picture_view.h"
 
-#include <QFile>
 #include <QPainter>
-#include <cstdint>
+
+#include "artwork.h"
 
 namespace lpf {
 namespace {
 
-std::uint32_t Le(const uchar* p, int bytes) {
-    std::uint32_t v = 0;
-    for (int i = bytes - 1; i >= 0; --i) v = v << 8 | p[i];
-    return v;
+// The handful of colours a picture has, each pixel an index into them: a
+// quarter of the memory of true colour. Most pixels have their left
+// neighbour's colour, so that one is tried first.
+QImage Shown(const art::Raster& drawn) {
+    QImage image(drawn.Width(), drawn.Height(), QImage::Format_Indexed8);
+    QList<QRgb> colours;
+    qsizetype index = 0;
+    for (int y = 0; y < drawn.Height(); ++y) {
+        uchar* row = image.scanLine(y);
+        for (int x = 0; x < drawn.Width(); ++x) {
+            const QRgb rgb = 0xFF000000 | drawn.At(x, y);
+            if (colours.isEmpty() || colours.at(index) != rgb) index = colours.indexOf(rgb);
+            if (index < 0) {
+                index = colours.size();
+                colours.append(rgb);
+            }
+            row[x] = static_cast<uchar>(index);
+        }
+    }
+    image.setColorTable(colours);
+    return image;
 }
 
 }  // namespace
 
-QImage ReadPicture(const QString& resource) {
-    QFile file(resource);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    const QByteArray bytes = file.readAll();
-    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
-    if (bytes.size() < 54 || data[0] != 'B' || data[1] != 'M') return {};
-    const int offset = static_cast<int>(Le(data + 10, 4));
-    const int width = static_cast<int>(Le(data + 18, 4));
-    const int height = static_cast<int>(Le(data + 22, 4));
-    const int stride = (width * 3 + 3) / 4 * 4;
-    if (Le(data + 28, 2) != 24 || Le(data + 30, 4) != 0 || width <= 0 || height <= 0 ||
-        offset + qint64{stride} * height > bytes.size())
-        return QImage(resource);  // not one of ours: let Qt read it
-
-    QImage picture(width, height, QImage::Format_Indexed8);
-    QList<QRgb> colours;
-    for (int y = 0; y < height; ++y) {
-        const uchar* row = data + offset + qint64{stride} * (height - 1 - y);
-        uchar* out = picture.scanLine(y);
-        for (int x = 0; x < width; ++x) {
-            const QRgb rgb = qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
-            qsizetype index = colours.indexOf(rgb);
-            if (index < 0) {
-                if (colours.size() == 256) return QImage(resource);
-                index = colours.size();
-                colours.append(rgb);
-            }
-            out[x] = static_cast<uchar>(index);
-        }
-    }
-    picture.setColorTable(colours);
-    return picture;
-}
-
 PictureView::PictureView(Picture picture, QWidget* parent)
-    : QWidget(parent),
-      picture_(ReadPicture(QStringLiteral(":/art/") + QString::fromLatin1(PictureFile(picture)))) {}
+    : QWidget(parent), picture_(Shown(art::Draw(picture))) {}
 
 void PictureView::paintEvent(QPaintEvent*) {
     if (picture_.isNull()) return;

@@ -1,5 +1,5 @@
 #pragma once
-// Shows a bitmap at its natural size from the top-left corner, pixel for
+// Shows a picture at its natural size from the top-left corner, pixel for
 // pixel: never scaled smoothly, never greyed when the control is disabled.
 
 #include <QImage>
@@ -9,15 +9,12 @@
 
 namespace lpf {
 
-// Reads one of the embedded pictures: an uncompressed 24-bit bottom-up BMP of
-// a handful of colours, kept as 8-bit indexes into those colours. Reading it
-// here spares the start-up Qt's search through its image-format plugins.
-QImage ReadPicture(const QString& resource);
-
 class PictureView : public QWidget {
     Q_OBJECT
   public:
-    // Shows the picture compiled in from art/.
+    // Draws the picture with the art library's own code, which also drew the
+    // files the other windows embed: no file to read, no image format to
+    // decode, and the same pixels.
     PictureView(Picture picture, QWidget* parent);
     const QImage& picture() const { return picture_; }
 

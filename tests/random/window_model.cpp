@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -29,8 +28,9 @@ char Separator() {
     return point.size() == 1 ? point[0].toLatin1() : '.';
 }
 
+// A box's or a mask's text.
 QString TextOf(const Form1& form, const char* name) {
-    return form.Control<QLineEdit>(name)->text();
+    return form.Control<QWidget>(name)->property("text").toString();
 }
 
 bool Visible(const Form1& form, const char* name) {
