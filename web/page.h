@@ -71,6 +71,7 @@ class Page : public View {
     val document_ = val::global("document");
     val window_ = val::null();        // the client area, parent of every control
     val announcer_ = val::null();     // a live region that speaks what appears
+    val announceTimer_ = val::undefined();  // puts its next words in once the page settles
     std::vector<Elements> controls_;  // by ControlId
     // The browser's high-contrast setting.
     val forcedColours_ =

@@ -33,8 +33,8 @@ sys.path.insert(0, os.path.join(SOURCE, "tests", "e2e"))
 from e2e_common import (BOX_NAMES, EXPECTED_THREE_POLES, EXPECTED_TWO_POLES,  # noqa: E402
                         HIDDEN_AT_START, SCHEMATIC_NAMES, TAB_WALK_THREE_POLES, capacitance, check,
                         check_form_walks, check_high_contrast, failures, form_facts,
-                        give_up_after, microfarad_text, self_check_contrast, self_check_expected,
-                        spawn, start_xvfb, stop_children)
+                        give_up_after, microfarad_text, poll, self_check_contrast,
+                        self_check_expected, spawn, start_xvfb, stop_children)
 
 FACTS = form_facts(FORM_FACTS)
 # Each control's rectangle in CSS pixels within the client area, as the form
@@ -290,8 +290,9 @@ def help_and_close(p, screenshot):
     p.click("#Command5")
     check(p.js("const r = document.getElementById('Command6').getBoundingClientRect();"
                "return document.elementFromPoint(r.x + 5, r.y + 5).id") == "Command6" and
-          p.js("return document.querySelector('[role=status]').textContent")
-          .startswith("Help. Low Pass Filter Design\nInstructions\n1. Select"),
+          poll(lambda: p.js("return document.querySelector('[role=status]').textContent")
+                     .startswith("Help. Low Pass Filter Design\nInstructions\n1. Select"),
+                     3),  # the live region is given the words a moment after they show
           "Help: Close on top of the sheet, which announces itself and its text")
     p.d.save_screenshot(screenshot)
     p.click("#Command6")
@@ -377,10 +378,8 @@ def phone_test():
         p.d.save_screenshot("web-phone.png")
         p.tap("#Option1")
         p.tap("#Command1")
-        for _ in range(50):  # a tap's click follows once the browser has seen the gesture
-            if not p.texts("Label20")[0]:
-                break
-            time.sleep(0.1)
+        # A tap's click follows once the browser has seen the gesture.
+        poll(lambda: not p.texts("Label20")[0], 5)
         want = [microfarad_text(capacitance(c, 1000, 1000.0)) for c in (1.414, 0.7071)]
         got = p.texts("Text2", "Text3", "Label20")
         check(got == want + [False], "phone: taps on Two Poles and Design, the results for "
