@@ -10,6 +10,7 @@ from collections import Counter
 import signal
 import subprocess
 import sys
+import time
 
 # The capacitor values for 2000 Hz and 1100 ohms, in microfarads, as the
 # result boxes show them: 15 significant digits, trailing zeros dropped,
@@ -134,6 +135,14 @@ def check(ok, what):
     if not ok:
         failures.append(what)
     return ok
+
+
+def poll(probe, seconds=5):
+    """Whether probe() comes true within that many seconds."""
+    deadline = time.monotonic() + seconds
+    while not probe() and time.monotonic() < deadline:
+        time.sleep(0.1)
+    return probe()
 
 
 def give_up_after(seconds):

@@ -32,7 +32,7 @@ sys.path.insert(0, os.path.join(SOURCE, "tests", "e2e"))
 from e2e_common import (BOX_NAMES, EXPECTED_THREE_POLES, EXPECTED_TWO_POLES,  # noqa: E402
                         HIDDEN_AT_START, SCHEMATIC_NAMES, TAB_WALK_THREE_POLES,
                         TAB_WALK_TWO_POLES, check, check_form_walks, check_high_contrast,
-                        failures, form_facts, give_up_after, self_check_contrast,
+                        failures, form_facts, give_up_after, poll, self_check_contrast,
                         self_check_expected, spawn, start_xvfb, stop_children)
 
 TEMPLATE = os.path.abspath("wine-template")
@@ -115,13 +115,6 @@ def fresh_prefix(name):
     shutil.rmtree(name, ignore_errors=True)
     subprocess.run(["cp", "-a", TEMPLATE, name], check=True)
     return os.path.abspath(name)
-
-
-def poll(probe, seconds=5):
-    deadline = time.monotonic() + seconds
-    while not probe() and time.monotonic() < deadline:
-        time.sleep(0.1)
-    return probe()
 
 
 class Probe:
@@ -586,9 +579,7 @@ def just_for_me(prefix, version):
     check({folder[0] + "/lowpass.exe", shortcut} <= new and all(f.startswith(user) for f in new),
           "just for me: program under LocalAppData\\Programs, own shortcut, nothing elsewhere")
     programs_entry("HKCU", version)
-    run("wine", drive + folder[0] + "/uninstall.exe", "/S")  # relaunches itself from %TEMP%
-    poll(lambda: files_under(drive) == before, 30)
-    run("wineserver", "-w")  # the registry is on disk once the server has ended
+    uninstall(drive + folder[0] + "/uninstall.exe")
     check(files_under(drive) == before and all("LowPassButterworth" not in open(
         prefix + reg, errors="replace").read() for reg in ("/system.reg", "/user.reg")),
         "just for me: nothing in HKLM; the uninstaller leaves no file and no key")
@@ -615,6 +606,14 @@ def portable(prefix, version):
         probe.close()
 
 
+def uninstall(path):
+    """Runs the uninstaller silently and waits until it has done. It relaunches
+    itself from %TEMP% and returns at once, so the wait is for the server to
+    end with the last process; the registry is on disk by then, too."""
+    run("wine", path, "/S")
+    run("wineserver", "-w")
+
+
 def installer_test(prefix):
     global ENV
     ENV = wine_env(prefix)
@@ -633,10 +632,9 @@ def installer_test(prefix):
     listed = run("wine", "reg", "query", key).stdout
     check(re.search(r"DisplayVersion\s+REG_SZ\s+%s\s" % re.escape(version), listed) is not None
           and "uninstall.exe" in listed, "programs list entry, version %s, uninstaller" % version)
-    run("wine", folder + "/uninstall.exe", "/S")  # relaunches itself from %TEMP%, returns at once
-    check(poll(lambda: not os.path.exists(folder) and not os.path.exists(shortcut), 30),
+    uninstall(folder + "/uninstall.exe")
+    check(not os.path.exists(folder) and not os.path.exists(shortcut),
           "uninstall removes the folder and the shortcut")
-    run("wineserver", "-w")
     check("DisplayName" not in run("wine", "reg", "query", key).stdout, "entry removed")
     portable(prefix, version)
 
